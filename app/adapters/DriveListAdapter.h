@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/DriveList.h"
+
+#include <QObject>
+
+class QComboBox;
+class QStorageInfo;
+
+namespace tavrosk {
+
+// Drive1: the mounted volumes a user would call drives (real file systems
+// and removable media), shown with their label where they have one. The
+// drive text is the volume's root folder.
+class DriveListAdapter final : public QObject, public DriveList {
+    Q_OBJECT
+public:
+    explicit DriveListAdapter(QComboBox& box);
+
+    std::u16string drive() const override;
+
+    // Lists the volumes anew and shows the one that holds folder, without
+    // raising the change notification (start-up).
+    void showVolumeOf(const QString& folder);
+
+private:
+    void picked(int index);
+
+    QComboBox& box_;
+    int current_ = -1;
+};
+
+// Whether a mounted volume is one a user would pick as a drive: not a
+// pseudo, snap, loop or overlay mount.
+bool IsUserVolume(const QStorageInfo& volume);
+
+} // namespace tavrosk

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "model/FileList.h"
+
+#include <QObject>
+
+#include <vector>
+
+class QItemSelection;
+class QListView;
+class QStringListModel;
+
+namespace tavrosk {
+
+// File1: the files of one folder in a multi-select list view.
+//
+// The selection is kept as one flag per entry. Commands set entries one at a
+// time; the view is brought in line once, as whole ranges, when control
+// returns to the event loop: selecting rows one by one on a Qt view costs
+// time quadratic in the number of rows. What the user selects in the view
+// flows back into the flags at once.
+class FileListAdapter final : public QObject, public FileList {
+    Q_OBJECT
+public:
+    explicit FileListAdapter(QListView& view);
+
+    std::size_t count() const override;
+    std::u16string name(std::size_t position) const override;
+    bool isSelected(std::size_t position) const override;
+    void setSelected(std::size_t position, bool selected) override;
+    void setPath(const std::u16string& folder) override;
+
+    // Brings the view's selection in line with the flags now, rather than
+    // when the event loop next runs.
+    void applySelectionToView();
+
+private:
+    void checkPosition(std::size_t position) const;
+    void takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
+
+    QListView& view_;
+    QStringListModel* model_;
+    std::vector<char> selected_;
+    bool viewUpdatePending_ = false;
+    bool updatingView_ = false;
+};
+
+} // namespace tavrosk

@@ -1,0 +1,113 @@
+#include "app/adapters/FolderListAdapter.h"
+
+#include "app/adapters/NaturalOrder.h"
+#include "commands/RunCommand.h"
+#include "navigation/FolderReader.h"
+#include "navigation/NameText.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QTreeWidget>
+
+
+namespace tavrosk {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+// The folder, absolute, with no trailing separator except at a root.
+std::filesystem::path normalised(const std::filesystem::path& folder) {
+    std::filesystem::path result = std::filesystem::absolute(folder).lexically_normal();
+    if (!result.has_filename() && result != result.root_path())
+        result = result.parent_path();
+    return result;
+}
+
+QString itemText(const std::filesystem::path& path) {
+    const std::filesystem::path name = path.filename();
+    return QString::fromStdU16String(PathText(name.empty() ? path : name));
+}
+
+// Item data keeps the path exactly, also where its bytes are not text.
+QVariant pathData(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return QString::fromStdWString(path.native());
+#else
+    return QByteArray::fromStdString(path.native());
+#endif
+}
+
+std::filesystem::path pathOf(const QTreeWidgetItem& item) {
+#ifdef _WIN32
+    return std::filesystem::path(item.data(0, kPathRole).toString().toStdWString());
+#else
+    return std::filesystem::path(item.data(0, kPathRole).toByteArray().toStdString());
+#endif
+}
+
+} // namespace
+
+FolderListAdapter::FolderListAdapter(QTreeWidget& tree, FailureReport& report)
+    : QObject(&tree), tree_(tree), report_(report) {
+    connect(&tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { openItem(item); });
+}
+
+std::u16string FolderListAdapter::path() const {
+    return PathText(current_);
+}
+
+void FolderListAdapter::setPath(const std::u16string& path) {
+    open(PathFromText(path));
+}
+
+void FolderListAdapter::openItem(QTreeWidgetItem* item) {
+    if (item)
+        RunCommand(report_, [this, item] { open(pathOf(*item)); });
+}
+
+void FolderListAdapter::open(const std::filesystem::path& folder) {
+    show(folder);
+    changed().raise();
+}
+
+void FolderListAdapter::show(const std::filesystem::path& requested) {
+    const std::filesystem::path folder = normalised(requested);
+    // Read first: a folder that cannot be read leaves the list as it was.
+    const FolderContents contents = ReadFolder(folder);
+
+    std::vector<std::filesystem::path> chain;
+    for (std::filesystem::path p = folder;; p = p.parent_path()) {
+        chain.push_back(p);
+        if (p == p.root_path() || !p.has_relative_path())
+            break;
+    }
+
+    const QIcon openIcon = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closedIcon = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
+    tree_.clear();
+    QTreeWidgetItem* parent = nullptr;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree_);
+        item->setText(0, itemText(*it));
+        item->setIcon(0, openIcon);
+        item->setData(0, kPathRole, pathData(*it));
+        parent = item;
+    }
+
+    QStringList names;
+    for (const std::filesystem::path& sub : contents.subfolders)
+        names.push_back(QString::fromStdU16String(PathText(sub)));
+    for (qsizetype i : NaturalOrder(names)) {
+        auto* item = new QTreeWidgetItem(parent);
+        item->setText(0, names[i]);
+        item->setIcon(0, closedIcon);
+        item->setData(0, kPathRole, pathData(folder / contents.subfolders[static_cast<std::size_t>(i)]));
+    }
+    tree_.expandAll();
+    tree_.setCurrentItem(parent);
+    tree_.scrollToItem(parent);
+    current_ = folder;
+}
+
+} // namespace tavrosk

@@ -1,0 +1,37 @@
+#include "app/Form1.h"
+#include "app/MessageBoxReport.h"
+#include "app/platform/SpreadsheetBackend.h"
+#include "app/platform/Topmost.h"
+#include "app/UiFont.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+
+int main(int argc, char* argv[]) {
+    // The window keeps itself on top through X11; under Wayland it runs
+    // through XWayland where that is there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavrosk"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setDesktopFileName(QStringLiteral("tavrosk"));
+
+    using namespace tavrosk;
+    UseJapaneseUiFont();
+    MessageBoxReport report;
+    SpreadsheetBackend spreadsheet = PlatformSpreadsheetBackend();
+    Form1 form(report, *spreadsheet.server, *spreadsheet.longCall);
+    report.setParent(&form);
+    QApplication::setWindowIcon(form.windowIcon());
+
+    form.showStartFolder(QDir::currentPath());
+    MakeTopmost(form);
+    const QRect screen = form.screen()->availableGeometry();
+    form.move(screen.center() - form.rect().center());
+    form.show();
+    return QApplication::exec();
+}
