@@ -1,6 +1,7 @@
 #include "app/widgets/GraphicalButton.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
 #include <QStyleOptionButton>
 
 namespace tavrosk {
@@ -21,9 +22,10 @@ void GraphicalButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text.clear();
-    option.icon = QIcon();
-    style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+    // A flat face in the button's own colour with a raised (or, pressed,
+    // sunken) edge; the style's gradients would lighten the colour.
+    const QBrush face(palette().color(QPalette::Button));
+    qDrawWinButton(&painter, rect(), palette(), isDown(), &face);
 
     QRect content = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
     if (isDown())

@@ -1,0 +1,12 @@
+#include "app/UiFont.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    tavrosk::UseJapaneseUiFont();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
