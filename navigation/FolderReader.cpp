@@ -36,8 +36,8 @@ std::u16string reasonFor(const std::error_code& error) {
 }
 
 bool isHidden(const std::filesystem::directory_entry& entry) {
-    const auto& name = entry.path().filename().native();
-    if (!name.empty() && name.front() == '.')
+    const std::filesystem::path name = entry.path().filename();
+    if (!name.empty() && name.native().front() == '.')
         return true;
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(entry.path().c_str());

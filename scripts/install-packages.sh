@@ -7,14 +7,14 @@ set -euo pipefail
 declare -A groups=(
     # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
     # used to keep the window on top.
-    [build]="g++ cmake ninja-build pkg-config qt6-base-dev libxcb1-dev"
+    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libreoffice-dev"
     # A Japanese gothic face for the text fields and labels; LibreOffice Calc
     # for the spreadsheet export (the full package: it reads the X11 clipboard).
     [run]="fonts-ipafont-gothic libreoffice-calc"
     # Unit tests, the office SDK, a display with a window manager, clipboard
     # and input tools for the window tests, and the Windows cross build run
     # under Wine.
-    [test]="libgtest-dev libgmock-dev libreoffice-dev xvfb openbox xclip xdotool x11-utils imagemagick mingw-w64 wine64"
+    [test]="libgtest-dev libgmock-dev xvfb openbox xclip xdotool x11-utils imagemagick mingw-w64 wine64"
 )
 
 wanted=()

@@ -4,6 +4,7 @@
 #include "model/OperationFailed.h"
 
 #include <cppuhelper/bootstrap.hxx>
+#include <osl/file.hxx>
 #include <rtl/bootstrap.hxx>
 
 #include <csignal>
@@ -13,7 +14,11 @@ namespace tavrosk::libreoffice {
 
 namespace {
 
-constexpr char kProgramDir[] = "file://" TAVROSK_LO_PROGRAM_DIR;
+OUString programDirectoryUrl() {
+    OUString url;
+    osl::FileBase::getFileURLFromSystemPath(OUString::fromUtf8(TAVROSK_LO_PROGRAM_DIR), url);
+    return url;
+}
 
 css::uno::Reference<css::uno::XComponentContext> bootstrap() {
     // A bridge writing to an office that has died would otherwise end the
@@ -23,23 +28,24 @@ css::uno::Reference<css::uno::XComponentContext> bootstrap() {
     // Without the office API types the first call into the office crashes.
     // Set as a bootstrap value rather than in the environment, so that an
     // office started from here does not inherit it in place of its own.
-    rtl::Bootstrap::set(u"URE_MORE_TYPES",
-                        OUString::createFromAscii(kProgramDir) + "/types/offapi.rdb");
-    return cppu::defaultBootstrap_InitialComponentContext(
-        OUString::createFromAscii(kProgramDir) + "/unorc");
+    const OUString program = programDirectoryUrl();
+    rtl::Bootstrap::set("URE_MORE_TYPES", program + "/types/offapi.rdb");
+    return cppu::defaultBootstrap_InitialComponentContext(program + "/unorc");
 }
 
 } // namespace
 
 css::uno::Reference<css::uno::XComponentContext> localContext() {
     static std::mutex mutex;
-    static css::uno::Reference<css::uno::XComponentContext> context;
+    // Kept to the end of the process and never destroyed: releasing it
+    // among the static destructors could run into parts of UNO already gone.
+    static auto& context = *new css::uno::Reference<css::uno::XComponentContext>;
     std::lock_guard lock(mutex);
     if (!context.is()) {
         try {
             context = bootstrap();
         } catch (const css::uno::Exception& e) {
-            throw OperationFailed(kCannotStart + u"UNO の実行環境を初期化できませんでした。",
+            throw OperationFailed(std::u16string(kCannotStart) + u"UNO の実行環境を初期化できませんでした。",
                                   "UNO bootstrap failed: " + toUtf8(e.Message));
         }
     }

@@ -43,4 +43,13 @@ target_include_directories(tavrosk_uno SYSTEM INTERFACE "${_generated}" "${TAVRO
 target_compile_definitions(tavrosk_uno INTERFACE LINUX UNX CPPU_ENV=gcc3
     "TAVROSK_LO_PROGRAM_DIR=\"${TAVROSK_LO_PROGRAM_DIR}\"")
 target_link_libraries(tavrosk_uno INTERFACE ${_uno_libs})
+# The bridge's proxies of remote objects have vtables made at run time, not
+# C++ objects with type information, which UBSan's vptr check rejects.
+if(TAVROSK_SANITIZE)
+    target_compile_options(tavrosk_uno INTERFACE -fno-sanitize=vptr)
+endif()
+# The UNO libraries need the office's own libraries (libreglo.so, ...),
+# which are only in its program folder: the programs load them from there.
+target_link_options(tavrosk_uno INTERFACE
+    "LINKER:-rpath-link,${TAVROSK_LO_PROGRAM_DIR}" "LINKER:-rpath,${TAVROSK_LO_PROGRAM_DIR}")
 add_dependencies(tavrosk_uno tavrosk_uno_headers)

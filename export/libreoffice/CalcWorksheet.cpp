@@ -1,0 +1,68 @@
+#include "export/libreoffice/CalcWorksheet.h"
+
+#include "export/libreoffice/ClipboardText.h"
+#include "export/libreoffice/ColumnA.h"
+#include "export/libreoffice/ColumnFit.h"
+#include "export/libreoffice/RowHeightsHeld.h"
+#include "export/libreoffice/TextLines.h"
+#include "model/OperationFailed.h"
+
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/lang/Locale.hpp>
+#include <com/sun/star/util/NumberFormat.hpp>
+#include <com/sun/star/util/XNumberFormatTypes.hpp>
+#include <com/sun/star/util/XNumberFormatsSupplier.hpp>
+
+namespace tavrosk::libreoffice {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY_THROW;
+
+CalcWorksheet::CalcWorksheet(std::shared_ptr<const OfficeConnection> connection,
+                             Reference<css::sheet::XSpreadsheetDocument> document,
+                             Reference<css::sheet::XSpreadsheet> sheet)
+    : connection_(std::move(connection)), document_(std::move(document)), sheet_(std::move(sheet)) {}
+
+void CalcWorksheet::setName(const std::u16string& name) {
+    const std::u16string step = u"シート名を「" + name + u"」に変更";
+    connection_->run(step, [&] {
+        const Reference<css::container::XNamed> named(sheet_, UNO_QUERY_THROW);
+        named->setName(toOUString(name));
+        // Calc leaves the old name in place, without an error, when the new
+        // one is taken or not allowed.
+        if (named->getName() != toOUString(name)) {
+            throw OperationFailed(u"LibreOffice Calc で" + step +
+                                      u"できませんでした。同じ名前のシートがあるか、シート名に使えない文字があります。",
+                                  "sheet name not accepted: " + toUtf8(toOUString(name)));
+        }
+    });
+}
+
+void CalcWorksheet::keepColumnAAsText() {
+    connection_->run(u"列 A を文字列の書式に設定", [&] {
+        css::lang::Locale locale;
+        Reference<css::beans::XPropertySet>(document_, UNO_QUERY_THROW)->getPropertyValue("CharLocale") >>=
+            locale;
+        const Reference<css::util::XNumberFormatTypes> formats(
+            Reference<css::util::XNumberFormatsSupplier>(document_, UNO_QUERY_THROW)->getNumberFormats(),
+            UNO_QUERY_THROW);
+        const sal_Int32 text = formats->getStandardFormat(css::util::NumberFormat::TEXT, locale);
+        columnA(sheet_)->setPropertyValue("NumberFormat", Any(text));
+    });
+}
+
+void CalcWorksheet::paste() {
+    connection_->run(u"クリップボードの内容を貼り付け", [&] {
+        const OUString text = readClipboardText(connection_->office());
+        RowHeightsHeld held(document_);
+        writeColumnA(sheet_, splitLines(view(text)));
+        pasted_ = text;
+    });
+}
+
+void CalcWorksheet::autoFitColumnA() {
+    connection_->run(u"列 A の幅を調整", [&] { fitColumnA(connection_->office(), sheet_, pasted_); });
+}
+
+} // namespace tavrosk::libreoffice

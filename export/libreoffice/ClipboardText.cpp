@@ -1,0 +1,52 @@
+#include "export/libreoffice/ClipboardText.h"
+
+#include "export/libreoffice/UnoErrors.h"
+#include "model/OperationFailed.h"
+
+#include <com/sun/star/datatransfer/UnsupportedFlavorException.hpp>
+#include <com/sun/star/datatransfer/XTransferable.hpp>
+#include <com/sun/star/datatransfer/clipboard/SystemClipboard.hpp>
+
+#include <chrono>
+#include <thread>
+
+namespace tavrosk::libreoffice {
+
+namespace {
+
+constexpr int kAttempts = 5;
+
+[[noreturn]] void throwUnreadable(const std::string& cause) {
+    throw OperationFailed(u"クリップボードの内容を文字列として読み取れないため、"
+                          u"LibreOffice Calc に貼り付けできませんでした。",
+                          "clipboard: " + cause);
+}
+
+} // namespace
+
+OUString readClipboardText(const css::uno::Reference<css::uno::XComponentContext>& office) {
+    const auto clipboard = css::datatransfer::clipboard::SystemClipboard::create(office);
+    const css::datatransfer::DataFlavor flavor("text/plain;charset=utf-16", "Unicode-Text",
+                                               cppu::UnoType<OUString>::get());
+    OUString text;
+    // The first read after the office has been idle for a while can come
+    // back as a lone replacement character; a fresh read then gets the text.
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        if (attempt > 0)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const auto contents = clipboard->getContents();
+        if (!contents.is())
+            throwUnreadable("empty");
+        try {
+            if (!(contents->getTransferData(flavor) >>= text))
+                throwUnreadable("plain text is not a string");
+        } catch (const css::datatransfer::UnsupportedFlavorException& e) {
+            throwUnreadable(toUtf8(e.Message));
+        }
+        if (text.indexOf(u'\xFFFD') < 0)
+            break;
+    }
+    return text;
+}
+
+} // namespace tavrosk::libreoffice

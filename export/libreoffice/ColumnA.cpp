@@ -1,0 +1,46 @@
+#include "export/libreoffice/ColumnA.h"
+
+#include "export/libreoffice/UnoErrors.h"
+#include "model/OperationFailed.h"
+
+#include <com/sun/star/sheet/XCellRangeAddressable.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/table/XColumnRowRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
+
+namespace tavrosk::libreoffice {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::Sequence;
+using css::uno::UNO_QUERY_THROW;
+
+Reference<css::beans::XPropertySet> columnA(const Reference<css::sheet::XSpreadsheet>& sheet) {
+    const Reference<css::table::XColumnRowRange> range(sheet, UNO_QUERY_THROW);
+    return Reference<css::beans::XPropertySet>(range->getColumns()->getByIndex(0), UNO_QUERY_THROW);
+}
+
+void writeColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::vector<std::u16string_view>& lines) {
+    if (lines.empty())
+        return;
+    const Reference<css::sheet::XCellRangeAddressable> whole(sheet, UNO_QUERY_THROW);
+    const std::size_t sheetRows = static_cast<std::size_t>(whole->getRangeAddress().EndRow) + 1;
+    if (lines.size() > sheetRows) {
+        throw OperationFailed(u"クリップボードの " + fromUtf8(std::to_string(lines.size())) +
+                                  u" 行はシートの行数（" + fromUtf8(std::to_string(sheetRows)) +
+                                  u" 行）を超えるため、LibreOffice Calc に貼り付けできませんでした。",
+                              "too many lines: " + std::to_string(lines.size()));
+    }
+
+    Sequence<Sequence<Any>> rows(static_cast<sal_Int32>(lines.size()));
+    Sequence<Any>* row = rows.getArray();
+    for (const std::u16string_view line : lines) {
+        const Any cell(toOUString(line));
+        *row++ = Sequence<Any>(&cell, 1);
+    }
+    const Reference<css::sheet::XCellRangeData> target(
+        sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(lines.size()) - 1), UNO_QUERY_THROW);
+    target->setDataArray(rows);
+}
+
+} // namespace tavrosk::libreoffice

@@ -1,0 +1,136 @@
+#include "export/libreoffice/OfficeConnection.h"
+
+#include "export/libreoffice/OfficeProcess.h"
+#include "export/libreoffice/UnoRuntime.h"
+#include "model/OperationFailed.h"
+
+#include <com/sun/star/bridge/BridgeFactory.hpp>
+#include <com/sun/star/bridge/XBridge.hpp>
+#include <com/sun/star/connection/Connector.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/lang/XEventListener.hpp>
+#include <cppuhelper/implbase1.hxx>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace tavrosk::libreoffice {
+
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+
+// Notes when the bridge is disposed, by this side or because the pipe broke.
+class BridgeWatch final : public cppu::WeakImplHelper1<css::lang::XEventListener> {
+public:
+    void SAL_CALL disposing(const css::lang::EventObject&) override { lost = true; }
+    std::atomic<bool> lost{false};
+};
+
+namespace {
+
+OUString connectionString(const OfficeOptions& options) {
+    return "pipe,name=" + OUString::fromUtf8(options.pipeName.c_str());
+}
+
+std::vector<std::string> officeArguments(const OfficeOptions& options) {
+    std::vector<std::string> arguments{
+        "--accept=pipe,name=" + options.pipeName + ";urp;StarOffice.ComponentContext",
+        "--norestore", "--nologo", "--nodefault", "--nolockcheck"};
+    arguments.insert(arguments.end(), options.extraArguments.begin(), options.extraArguments.end());
+    return arguments;
+}
+
+} // namespace
+
+OfficeConnection::OfficeConnection(Reference<css::lang::XComponent> bridge,
+                                   Reference<css::uno::XComponentContext> office)
+    : bridge_(std::move(bridge)), office_(std::move(office)), watch_(new BridgeWatch) {
+    bridge_->addEventListener(Reference<css::lang::XEventListener>(watch_.get()));
+}
+
+OfficeConnection::~OfficeConnection() {
+    office_.clear();
+    try {
+        bridge_->dispose();
+    } catch (...) {
+        // Already gone with the office: nothing left to release.
+    }
+}
+
+bool OfficeConnection::isLost() const {
+    if (watch_->lost)
+        return true;
+    try {
+        office_->getServiceManager();
+        return false;
+    } catch (...) {
+        return true;
+    }
+}
+
+std::unique_ptr<OfficeConnection> OfficeConnection::tryConnect(
+    const Reference<css::uno::XComponentContext>& local, const OfficeOptions& options) {
+    Reference<css::connection::XConnection> pipe;
+    try {
+        pipe = css::connection::Connector::create(local)->connect(connectionString(options));
+    } catch (const css::connection::NoConnectException&) {
+        return nullptr;
+    }
+    const Reference<css::bridge::XBridge> bridge =
+        css::bridge::BridgeFactory::create(local)->createBridge("", "urp", pipe, nullptr);
+    Reference<css::lang::XComponent> component(bridge, css::uno::UNO_QUERY_THROW);
+    std::unique_ptr<OfficeConnection> connection;
+    try {
+        Reference<css::uno::XComponentContext> office(
+            bridge->getInstance("StarOffice.ComponentContext"), UNO_QUERY);
+        if (office.is())
+            connection.reset(new OfficeConnection(component, office));
+    } catch (...) {
+        component->dispose();
+        throw;
+    }
+    if (!connection)
+        component->dispose();
+    return connection;
+}
+
+std::unique_ptr<OfficeConnection> OfficeConnection::open(const OfficeOptions& options) {
+    const Reference<css::uno::XComponentContext> local = localContext();
+    try {
+        if (auto connection = tryConnect(local, options))
+            return connection;
+    } catch (const css::uno::Exception& e) {
+        throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice に接続できませんでした。",
+                              "connecting to pipe " + options.pipeName + ": " + toUtf8(e.Message));
+    }
+
+    OfficeProcess process(options.program, officeArguments(options));
+    const auto deadline = std::chrono::steady_clock::now() + options.startTimeout;
+    std::string lastError = "no answer on pipe " + options.pipeName;
+    for (;;) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        try {
+            if (auto connection = tryConnect(local, options))
+                return connection;
+        } catch (const css::uno::Exception& e) {
+            // Still starting up: it may drop the first connections.
+            lastError = toUtf8(e.Message);
+        }
+        // A normal exit is an office that handed the request over to one
+        // already running with the same profile; that one opens the pipe.
+        if (const auto ending = process.ended(); ending && !ending->normal) {
+            throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice が起動の途中で終了しました。",
+                                  options.program + " ended (" + ending->description + ")");
+        }
+        if (std::chrono::steady_clock::now() >= deadline) {
+            const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(options.startTimeout);
+            throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice が " +
+                                      fromUtf8(std::to_string(seconds.count())) +
+                                      u" 秒待っても応答しませんでした。",
+                                  "timed out: " + lastError);
+        }
+    }
+}
+
+} // namespace tavrosk::libreoffice

@@ -1,0 +1,152 @@
+#include "tests/libreoffice/TestOffice.h"
+
+#include "export/libreoffice/UnoRuntime.h"
+
+#include <com/sun/star/connection/Connector.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/DisposedException.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace tavrosk::test {
+
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+TestOffice::TestOffice() {
+    static std::atomic<int> counter{0};
+    const std::string unique = std::to_string(getpid()) + "-" + std::to_string(counter++);
+    pipe_ = "tavrosk-test-" + unique;
+    profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
+}
+
+TestOffice::~TestOffice() {
+    try {
+        terminate();
+    } catch (...) {
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(profile_, ignored);
+}
+
+libreoffice::OfficeOptions TestOffice::options() const {
+    libreoffice::OfficeOptions options;
+    options.pipeName = pipe_;
+    options.extraArguments = {"-env:UserInstallation=file://" + profile_};
+    options.startTimeout = std::chrono::seconds(60);
+    return options;
+}
+
+bool TestOffice::running() const {
+    try {
+        css::connection::Connector::create(libreoffice::localContext())
+            ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))
+            ->close();
+        return true;
+    } catch (const css::connection::NoConnectException&) {
+        return false;
+    }
+}
+
+std::vector<Reference<XSpreadsheetDocument>> TestOffice::documents() {
+    std::vector<Reference<XSpreadsheetDocument>> result;
+    if (!running())
+        return result;
+    if (!connection_ || connection_->isLost())
+        connection_ = libreoffice::OfficeConnection::open(options());
+    const auto components = css::frame::Desktop::create(connection_->office())->getComponents()->createEnumeration();
+    while (components->hasMoreElements()) {
+        if (Reference<XSpreadsheetDocument> document(components->nextElement(), UNO_QUERY); document.is())
+            result.push_back(document);
+    }
+    return result;
+}
+
+void TestOffice::terminate() {
+    // Closed first, so that no document waits for an answer about saving.
+    for (const auto& document : documents())
+        Reference<css::util::XCloseable>(document, UNO_QUERY_THROW)->close(true);
+    if (!connection_)
+        return;
+    try {
+        css::frame::Desktop::create(connection_->office())->terminate();
+    } catch (const css::lang::DisposedException&) {
+        // The bridge went down with the office before the answer came.
+    }
+    connection_.reset();
+    for (int wait = 0; wait < 200 && running(); ++wait)
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+}
+
+static std::string clipboardNow() {
+    std::string text;
+    if (FILE* out = popen("xclip -selection clipboard -o 2>/dev/null", "r")) {
+        char buffer[65536];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
+            text.append(buffer, n);
+        pclose(out);
+    }
+    return text;
+}
+
+XClipboard::XClipboard(const std::string& text)
+    : file_(std::filesystem::temp_directory_path() / ("tavrosk-clipboard-" + std::to_string(getpid()))) {
+    std::ofstream(file_, std::ios::binary) << text;
+    // -quiet keeps it in the foreground, so that it can be ended here.
+    const char* argv[] = {"xclip", "-selection", "clipboard", "-i", "-quiet", file_.c_str(), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const int error = posix_spawnp(&pid_, "xclip", &actions, nullptr, const_cast<char**>(argv), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (error != 0)
+        throw std::runtime_error("cannot run xclip");
+    // Serving once another reader gets the text back.
+    for (int wait = 0; clipboardNow() != text; ++wait) {
+        if (wait == 500)
+            throw std::runtime_error("xclip does not serve the clipboard");
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+XClipboard::~XClipboard() {
+    kill(pid_, SIGTERM);
+    waitpid(pid_, nullptr, 0);
+    std::filesystem::remove(file_);
+}
+
+void runExport(SpreadsheetServer& server, bool paste) {
+    auto application = server.createApplication();
+    application->makeVisible();
+    auto workbook = application->addWorkbook();
+    auto worksheet = workbook->addWorksheet();
+    worksheet->setName(u"タヴロスク");
+    if (paste) {
+        worksheet->keepColumnAAsText();
+        worksheet->paste();
+    }
+    worksheet->autoFitColumnA();
+}
+
+Reference<XSpreadsheet> sheet(const Reference<XSpreadsheetDocument>& document, const std::u16string& name) {
+    return Reference<XSpreadsheet>(document->getSheets()->getByName(libreoffice::toOUString(name)), UNO_QUERY_THROW);
+}
+
+} // namespace tavrosk::test
