@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrosk"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
-    QApplication::setDesktopFileName(QStringLiteral("tavrosk"));
+    QApplication::setDesktopFileName(QStringLiteral("org.tavrosk.Tavrosk"));
 
     using namespace tavrosk;
     UseJapaneseUiFont();
