@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Pictures.h"
+#include "app/adapters/SharedFolderRead.h"
 #include "app/widgets/FolderTree.h"
 #include "app/widgets/GraphicalButton.h"
 #include "commands/ExtensionStripping.h"
@@ -65,8 +66,9 @@ Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& lo
     listText_ = new ListTextField(*text1_);
     extraExtension_ = std::make_unique<LineTextField>(*text2_);
     drives_ = new DriveListAdapter(*drive1_);
-    folders_ = new FolderListAdapter(*dir1_, report_);
-    files_ = new FileListAdapter(*file1_);
+    auto* reading = new SharedFolderRead(this);
+    folders_ = new FolderListAdapter(*dir1_, *reading, report_);
+    files_ = new FileListAdapter(*file1_, *reading);
     state_ = std::make_unique<FormState>(
         FormState{*listText_, *extraExtension_, *files_, *folders_, *drives_, clipboard_});
     bindEvents();

@@ -1,9 +1,9 @@
 #include "app/adapters/FileListAdapter.h"
 
 #include "app/adapters/NaturalOrder.h"
+#include "app/adapters/SharedFolderRead.h"
 #include "model/OperationFailed.h"
 #include "navigation/NameText.h"
-#include "navigation/FolderReader.h"
 
 #include <QItemSelectionModel>
 #include <QListView>
@@ -14,8 +14,8 @@
 
 namespace tavrosk {
 
-FileListAdapter::FileListAdapter(QListView& view)
-    : QObject(&view), view_(view), model_(new QStringListModel(this)) {
+FileListAdapter::FileListAdapter(QListView& view, SharedFolderRead& reading)
+    : QObject(&view), view_(view), reading_(reading), model_(new QStringListModel(this)) {
     view_.setModel(model_);
     connect(view_.selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FileListAdapter::takeSelectionFromView);
@@ -83,7 +83,7 @@ void FileListAdapter::takeSelectionFromView(const QItemSelection& selected, cons
 }
 
 void FileListAdapter::setPath(const std::u16string& folder) {
-    const FolderContents contents = ReadFolder(PathFromText(folder));
+    const FolderContents contents = reading_.read(PathFromText(folder));
     QStringList unsorted;
     unsorted.reserve(static_cast<qsizetype>(contents.files.size()));
     for (const std::filesystem::path& file : contents.files)

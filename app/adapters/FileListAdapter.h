@@ -11,6 +11,10 @@ class QListView;
 class QStringListModel;
 
 namespace tavrosk {
+class SharedFolderRead;
+}
+
+namespace tavrosk {
 
 // File1: the files of one folder in a multi-select list view.
 //
@@ -22,7 +26,7 @@ namespace tavrosk {
 class FileListAdapter final : public QObject, public FileList {
     Q_OBJECT
 public:
-    explicit FileListAdapter(QListView& view);
+    FileListAdapter(QListView& view, SharedFolderRead& reading);
 
     std::size_t count() const override;
     std::u16string name(std::size_t position) const override;
@@ -39,6 +43,7 @@ private:
     void takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
 
     QListView& view_;
+    SharedFolderRead& reading_;
     QStringListModel* model_;
     std::vector<char> selected_;
     bool viewUpdatePending_ = false;

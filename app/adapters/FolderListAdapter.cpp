@@ -1,8 +1,8 @@
 #include "app/adapters/FolderListAdapter.h"
 
 #include "app/adapters/NaturalOrder.h"
+#include "app/adapters/SharedFolderRead.h"
 #include "commands/RunCommand.h"
-#include "navigation/FolderReader.h"
 #include "navigation/NameText.h"
 
 #include <QApplication>
@@ -48,8 +48,8 @@ std::filesystem::path pathOf(const QTreeWidgetItem& item) {
 
 } // namespace
 
-FolderListAdapter::FolderListAdapter(QTreeWidget& tree, FailureReport& report)
-    : QObject(&tree), tree_(tree), report_(report) {
+FolderListAdapter::FolderListAdapter(QTreeWidget& tree, SharedFolderRead& reading, FailureReport& report)
+    : QObject(&tree), tree_(tree), reading_(reading), report_(report) {
     connect(&tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { openItem(item); });
 }
 
@@ -74,7 +74,7 @@ void FolderListAdapter::open(const std::filesystem::path& folder) {
 void FolderListAdapter::show(const std::filesystem::path& requested) {
     const std::filesystem::path folder = normalised(requested);
     // Read first: a folder that cannot be read leaves the list as it was.
-    const FolderContents contents = ReadFolder(folder);
+    FolderContents contents = reading_.read(folder);
 
     std::vector<std::filesystem::path> chain;
     for (std::filesystem::path p = folder;; p = p.parent_path()) {
@@ -108,6 +108,7 @@ void FolderListAdapter::show(const std::filesystem::path& requested) {
     tree_.setCurrentItem(parent);
     tree_.scrollToItem(parent);
     current_ = folder;
+    reading_.keep(folder, std::move(contents));
 }
 
 } // namespace tavrosk

@@ -12,6 +12,7 @@ class QTreeWidgetItem;
 namespace tavrosk {
 
 class FailureReport;
+class SharedFolderRead;
 
 // Dir1: a classic folder list. It shows the current folder's ancestors from
 // the root down, the current folder open, and its subfolders below it;
@@ -20,7 +21,7 @@ class FolderListAdapter final : public QObject, public FolderList {
     Q_OBJECT
 public:
     // Failures of the user's own opening of a folder go to report.
-    FolderListAdapter(QTreeWidget& tree, FailureReport& report);
+    FolderListAdapter(QTreeWidget& tree, SharedFolderRead& reading, FailureReport& report);
 
     std::u16string path() const override;
     void setPath(const std::u16string& path) override;
@@ -33,6 +34,7 @@ private:
     void openItem(QTreeWidgetItem* item);
 
     QTreeWidget& tree_;
+    SharedFolderRead& reading_;
     FailureReport& report_;
     std::filesystem::path current_;
 };
