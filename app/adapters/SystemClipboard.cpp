@@ -1,27 +1,40 @@
 #include "app/adapters/SystemClipboard.h"
 
+#include "app/platform/ClipboardOwner.h"
 #include "model/OperationFailed.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace tavrosk {
+
+namespace {
+
+// How long a program that will not let go of the clipboard has to take it
+// straight back before the text counts as set.
+constexpr qint64 kSettleMilliseconds = 20;
+
+} // namespace
 
 void SystemClipboard::clear() {
     QGuiApplication::clipboard()->clear();
 }
 
 void SystemClipboard::setText(const std::u16string& text) {
-    QClipboard& clipboard = *QGuiApplication::clipboard();
-    clipboard.setText(QString::fromStdU16String(text));
-    // On X11 and Windows the clipboard has one owner at a time, and taking it
-    // can fail (another program holds it); the list then stays in the window.
-    const QString platform = QGuiApplication::platformName();
-    const bool hasOwner = platform == QLatin1String("xcb") || platform == QLatin1String("windows");
-    if (hasOwner && !clipboard.ownsClipboard())
+    QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
+    QElapsedTimer settling;
+    settling.start();
+    bool owned = ClipboardOwnedHere();
+    while (owned && settling.elapsed() < kSettleMilliseconds) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+        owned = ClipboardOwnedHere();
+    }
+    if (!owned)
         throw OperationFailed(u"クリップボードに書き込めません。ほかのプログラムが使用中の可能性があります。",
-                              "the clipboard's ownership could not be taken");
+                              "the clipboard's ownership could not be kept");
 }
 
 bool SystemClipboard::hasPlainText() const {
