@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/MessageBoxReport.h"
+#include "app/platform/ClipboardAfterExit.h"
 #include "app/platform/SpreadsheetBackend.h"
 #include "app/platform/Topmost.h"
 #include "app/UiFont.h"
@@ -33,5 +34,7 @@ int main(int argc, char* argv[]) {
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());
     form.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    KeepClipboardAfterExit();
+    return status;
 }
