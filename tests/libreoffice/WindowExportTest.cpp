@@ -3,6 +3,7 @@
 // own, reads it.
 
 #include "tests/libreoffice/TestOffice.h"
+#include "tests/window/ClipboardElsewhere.h"
 
 #include "app/Form1.h"
 #include "app/UiFont.h"
@@ -10,7 +11,6 @@
 #include "commands/RunCommand.h"
 
 #include <QApplication>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 
@@ -28,14 +28,6 @@ struct RecordingReport final : FailureReport {
     void show(const OperationFailed& failure) override { messages.push_back(failure.userMessage()); }
     std::vector<std::u16string> messages;
 };
-
-QByteArray clipboardFromOtherProcess() {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    while (!xclip.waitForFinished(10))
-        QCoreApplication::processEvents();
-    return xclip.readAllStandardOutput();
-}
 
 std::u16string cellA(const Reference<XSpreadsheet>& sheet, sal_Int32 row) {
     return libreoffice::toU16(

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QListView>
-#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 
@@ -86,15 +85,6 @@ QStringList WindowTest::fileNames() {
     for (int row = 0; row < model->rowCount(); ++row)
         names.push_back(model->index(row, 0).data().toString());
     return names;
-}
-
-QByteArray clipboardFromOtherProcess() {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    // The tool serves the clipboard from its event loop while xclip asks.
-    while (!xclip.waitForFinished(10))
-        QCoreApplication::processEvents();
-    return xclip.readAllStandardOutput();
 }
 
 } // namespace tavrosk::test

@@ -4,6 +4,7 @@
 #include "commands/RunCommand.h"
 #include "export/LongCall.h"
 #include "export/SpreadsheetServer.h"
+#include "tests/window/ClipboardElsewhere.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -62,8 +63,5 @@ protected:
     std::unique_ptr<LongCall> longCall;
     std::unique_ptr<Form1> form;
 };
-
-// What another program reads from the CLIPBOARD selection, byte for byte.
-QByteArray clipboardFromOtherProcess();
 
 } // namespace tavrosk::test

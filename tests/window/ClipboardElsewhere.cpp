@@ -1,0 +1,16 @@
+#include "tests/window/ClipboardElsewhere.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+
+namespace tavrosk::test {
+
+QByteArray clipboardFromOtherProcess() {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    while (!xclip.waitForFinished(10))
+        QCoreApplication::processEvents();
+    return xclip.readAllStandardOutput();
+}
+
+} // namespace tavrosk::test
