@@ -21,3 +21,6 @@ build_and_test() {
 
 build_and_test build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVROSK_SANITIZE=ON
+# The Windows pieces, cross-built with mingw-w64 and run under Wine on a
+# display of their own.
+tests/windows/run-under-wine.sh build/windows -DTAVROSK_WARNINGS_AS_ERRORS="$strict"

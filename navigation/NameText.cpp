@@ -9,9 +9,11 @@ namespace tavrosk {
 
 namespace {
 
+#ifndef _WIN32
 constexpr char16_t kReplacement = u'\uFFFD';
 
-// Decodes UTF-8, turning each maximal invalid subsequence into one U+FFFD.
+// File names on POSIX systems are bytes, UTF-8 by convention. Decodes them,
+// turning each maximal invalid subsequence into one U+FFFD.
 std::u16string decodeUtf8(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
@@ -52,6 +54,7 @@ std::u16string decodeUtf8(std::string_view bytes) {
     }
     return out;
 }
+#endif
 
 } // namespace
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "export/excel/ComRef.h"
+
+#include <oaidl.h>
+
+#include <string>
+#include <string_view>
+
+namespace tavrosk::excel {
+
+// Calls into an automation object by member name alone (GetIDsOfNames, then
+// Invoke), with no type library. Each call takes the Japanese sentence that
+// tells the user which step failed; on failure it throws OperationFailed with
+// that sentence and, as the technical cause, the member, the HRESULT and the
+// description of the exception the object raised, if any.
+
+// "member" get, with an optional text argument, e.g. "Columns"("A:A"). The
+// result must be an object.
+ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
+ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view argument,
+                            std::u16string_view step);
+
+// "member" put of a text (BSTR) or a truth value (VARIANT_BOOL).
+void putText(IDispatch* target, const wchar_t* member, std::u16string_view value, std::u16string_view step);
+void putBool(IDispatch* target, const wchar_t* member, bool value, std::u16string_view step);
+
+// "member" called as a method with no arguments; callForObject's result must
+// be an object, callMethod's result is released unread.
+ComRef<IDispatch> callForObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
+void callMethod(IDispatch* target, const wchar_t* member, std::u16string_view step);
+
+// "0x800401F3".
+std::string hresultText(HRESULT result);
+
+} // namespace tavrosk::excel
