@@ -14,7 +14,7 @@ declare -A groups=(
     # Unit tests, the office SDK, a display with a window manager, clipboard
     # and input tools for the window tests, and the Windows cross build run
     # under Wine.
-    [test]="libgtest-dev libgmock-dev xvfb openbox xclip xdotool x11-utils procps imagemagick mingw-w64 wine64"
+    [test]="libgtest-dev libgmock-dev xvfb openbox xclip xdotool x11-utils procps mingw-w64 wine64"
 )
 
 wanted=()
