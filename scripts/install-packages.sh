@@ -11,7 +11,7 @@ declare -A groups=(
     # A Japanese gothic face for the text fields and labels; LibreOffice Calc
     # for the spreadsheet export (the full package: it reads the X11 clipboard).
     [run]="fonts-ipafont-gothic libreoffice-calc"
-    # Unit tests, the office SDK, a display with a window manager, clipboard
+    # Unit tests, a display with a window manager, clipboard
     # and input tools for the window tests, and the Windows cross build run
     # under Wine.
     [test]="libgtest-dev libgmock-dev xvfb openbox xclip xdotool x11-utils procps mingw-w64 wine64"
