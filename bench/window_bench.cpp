@@ -14,6 +14,7 @@
 #include "export/ClipboardExport.h"
 #include "export/LongCall.h"
 #include "export/SpreadsheetServer.h"
+#include "tests/window/ClipboardElsewhere.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -65,15 +66,6 @@ double click(QWidget& window, const std::function<void()>& step) {
     return millisecondsSince(start);
 }
 
-// Reads the CLIPBOARD selection from another process, serving it meanwhile.
-QByteArray readClipboardElsewhere() {
-    QProcess xclip;
-    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    while (!xclip.waitForFinished(1))
-        QCoreApplication::processEvents();
-    return xclip.readAllStandardOutput();
-}
-
 double rawDirectoryRead(const std::filesystem::path& folder) {
     const auto start = Clock::now();
     std::vector<std::string> names;
@@ -91,7 +83,7 @@ double peerPipeline(const std::filesystem::path& folder) {
         sed += " -e 's/\\" + ext + "//g'";
     }
     sed += " -e 's/\\.ogg//g'";
-    const std::string pipeline = "ls -1 '" + folder.string() + "' | " + sed + " | xclip -selection clipboard";
+    const std::string pipeline = "ls -1 '" + folder.string() + "' | " + sed + " | xclip -selection clipboard -loops 1";
     const auto start = Clock::now();
     QProcess::execute(QStringLiteral("bash"), {QStringLiteral("-c"), QString::fromStdString(pipeline)});
     QProcess reader;
@@ -118,7 +110,7 @@ Figures measureOnce(Form1& form, const std::filesystem::path& folder, int count)
     const std::u16string expected = state.text1.text();
     const auto start = Clock::now();
     CopyListToClipboard(state);
-    const QByteArray pasted = readClipboardElsewhere();
+    const QByteArray pasted = test::clipboardFromOtherProcess();
     f.copy = millisecondsSince(start);
     if (pasted != QString::fromStdU16String(expected).toUtf8() || state.file1.count() != static_cast<std::size_t>(count))
         std::fprintf(stderr, "the list read back does not match (%lld bytes, expected %lld)\n",

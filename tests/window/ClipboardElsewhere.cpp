@@ -8,7 +8,7 @@ namespace tavrosk::test {
 QByteArray clipboardFromOtherProcess() {
     QProcess xclip;
     xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
-    while (!xclip.waitForFinished(10))
+    while (!xclip.waitForFinished(1))
         QCoreApplication::processEvents();
     return xclip.readAllStandardOutput();
 }
