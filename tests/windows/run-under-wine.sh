@@ -30,8 +30,7 @@ export WINEPREFIX="$build_dir/wineprefix"
 # No Mono or Gecko installers when the prefix is made, no menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-# Xvfb picks a free display itself and writes its number to the given fd.
-display_file=$(mktemp)
+source "$source_dir/tests/xvfb.bash"
 xvfb_pid=
 cleanup() {
     wineserver -k 2>/dev/null || true
@@ -39,19 +38,9 @@ cleanup() {
         kill "$xvfb_pid" 2>/dev/null || true
         wait "$xvfb_pid" 2>/dev/null || true
     fi
-    rm -f "$display_file"
 }
 trap cleanup EXIT
-
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>"$display_file" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [[ -s $display_file ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
-    sleep 0.1
-done
-[[ -s $display_file ]] || { echo "Xvfb gave no display" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$display_file")"
+start_xvfb 1024x768x24
 
 # One server for all the test programs, started inside the display. Wine's
 # background processes (services, explorer.exe for the desktop) live as long
