@@ -172,10 +172,10 @@ void Form1::bindEvents() {
     folders_->changed().subscribe([this] { RunCommand(report_, [this] { OnFolderChange(state()); }); });
 }
 
-void Form1::showStartFolder(const QString& folder) {
+void Form1::showStartFolder(const std::filesystem::path& folder) {
     drives_->showVolumeOf(folder);
     RunCommand(report_, [&] {
-        folders_->show(PathFromText(folder.toStdU16String()));
+        folders_->show(folder);
         files_->setPath(folders_->path());
     });
 }

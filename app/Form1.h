@@ -10,6 +10,7 @@
 
 #include <QWidget>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -40,7 +41,7 @@ public:
 
     // Shows the start folder in the drive, folder and file lists without
     // running the chain; a failure to read it is reported.
-    void showStartFolder(const QString& folder);
+    void showStartFolder(const std::filesystem::path& folder);
 
 private:
     void createControls();

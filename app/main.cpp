@@ -6,8 +6,9 @@
 #include "app/UiFont.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QScreen>
+
+#include <filesystem>
 
 int main(int argc, char* argv[]) {
     // The window keeps itself on top through X11; under Wayland it runs
@@ -29,7 +30,7 @@ int main(int argc, char* argv[]) {
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
 
-    form.showStartFolder(QDir::currentPath());
+    form.showStartFolder(std::filesystem::current_path());
     MakeTopmost(form);
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());

@@ -28,18 +28,18 @@ struct MemoryFiles final : FileList {
     std::u16string name(std::size_t i) const override { return names[i]; }
     bool isSelected(std::size_t i) const override { return selected[i] != 0; }
     void setSelected(std::size_t i, bool value) override { selected[i] = value; }
-    void setPath(const std::u16string&) override {}
+    void setPath(const std::filesystem::path&) override {}
     std::vector<std::u16string> names;
     std::vector<char> selected;
 };
 
 struct MemoryFolder final : FolderList {
-    std::u16string path() const override { return u"/music"; }
-    void setPath(const std::u16string&) override {}
+    std::filesystem::path path() const override { return "/music"; }
+    void setPath(const std::filesystem::path&) override {}
 };
 
 struct MemoryDrive final : DriveList {
-    std::u16string drive() const override { return u"/"; }
+    std::filesystem::path drive() const override { return "/"; }
 };
 
 struct MemoryClipboard final : Clipboard {

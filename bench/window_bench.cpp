@@ -125,7 +125,7 @@ Figures measureOnce(Form1& form, const std::filesystem::path& folder, int count)
     Figures f;
     f.raw = rawDirectoryRead(folder);
     f.fill = widgetFill(folder);
-    f.listing = click(form, [&] { state.dir1.setPath(folder.u16string()); });
+    f.listing = click(form, [&] { state.dir1.setPath(folder); });
     f.select = click(form, [&] { SelectAllFiles(state); });
     f.append = click(form, [&] { AppendSelectedNames(state); });
     form.findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("ogg"));
@@ -242,7 +242,7 @@ int main(int argc, char* argv[]) {
         bench::GenerateMusicFolder(folder, count);
         figures[count] = measure(form, folder, count);
         if (count == 32767) {
-            form.state().dir1.setPath(folder.u16string());
+            form.state().dir1.setPath(folder);
             SelectAllFiles(form.state());
             AppendSelectedNames(form.state());
             QCoreApplication::processEvents();

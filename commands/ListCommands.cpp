@@ -1,5 +1,7 @@
 #include "commands/ListCommands.h"
 
+#include "navigation/NameText.h"
+
 #include <cstddef>
 #include <string>
 
@@ -43,7 +45,7 @@ void AppendSelectedNames(FormState& state) {
 }
 
 void AppendFolderPath(FormState& state) {
-    state.text1.append(state.dir1.path() + kLineEnd);
+    state.text1.append(PathText(state.dir1.path()) + kLineEnd);
 }
 
 void ClearAll(FormState& state) {

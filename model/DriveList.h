@@ -2,17 +2,17 @@
 
 #include "ChangeNotifier.h"
 
-#include <string>
+#include <filesystem>
 
 namespace tavrosk {
 
-// The drive selector: the current drive (volume), as a text that
+// The drive selector: the current drive (volume), as the root path that
 // FolderList::setPath() accepts.
 class DriveList {
 public:
     virtual ~DriveList() = default;
 
-    virtual std::u16string drive() const = 0;
+    virtual std::filesystem::path drive() const = 0;
 
     // Raised when the user picks another drive.
     ChangeNotifier& changed() { return changed_; }

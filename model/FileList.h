@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 namespace tavrosk {
@@ -18,7 +19,7 @@ public:
     // Selects or deselects that one entry, leaving the others as they are.
     virtual void setSelected(std::size_t position, bool selected) = 0;
     // Lists the files of that folder; the list is complete when this returns.
-    virtual void setPath(const std::u16string& folder) = 0;
+    virtual void setPath(const std::filesystem::path& folder) = 0;
 };
 
 } // namespace tavrosk

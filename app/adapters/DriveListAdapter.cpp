@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QStorageInfo>
 
 namespace tavrosk {
@@ -27,12 +28,29 @@ DriveListAdapter::DriveListAdapter(QComboBox& box) : QObject(&box), box_(box) {
     connect(&box_, &QComboBox::activated, this, &DriveListAdapter::picked);
 }
 
-std::u16string DriveListAdapter::drive() const {
-    return box_.currentData().toString().toStdU16String();
+std::filesystem::path DriveListAdapter::drive() const {
+    return std::filesystem::path(box_.currentData().toString().toStdU16String());
 }
 
-void DriveListAdapter::showVolumeOf(const QString& folder) {
-    const QString home = QStorageInfo(folder).rootPath();
+namespace {
+
+// The folder, or its nearest ancestor whose name Qt can hold as text: mount
+// points have text names, so the volume found is the same.
+QString textualAncestor(std::filesystem::path folder) {
+#ifdef _WIN32
+    return QString::fromStdWString(folder.native());
+#endif
+    for (;; folder = folder.parent_path()) {
+        const QString text = QFile::decodeName(folder.c_str());
+        if (QFile::encodeName(text).toStdString() == folder.native() || folder == folder.root_path())
+            return text;
+    }
+}
+
+} // namespace
+
+void DriveListAdapter::showVolumeOf(const std::filesystem::path& folder) {
+    const QString home = QStorageInfo(textualAncestor(folder)).rootPath();
     box_.clear();
     for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
         if (!IsUserVolume(volume) && volume.rootPath() != home)

@@ -17,11 +17,11 @@ class DriveListAdapter final : public QObject, public DriveList {
 public:
     explicit DriveListAdapter(QComboBox& box);
 
-    std::u16string drive() const override;
+    std::filesystem::path drive() const override;
 
     // Lists the volumes anew and shows the one that holds folder, without
     // raising the change notification (start-up).
-    void showVolumeOf(const QString& folder);
+    void showVolumeOf(const std::filesystem::path& folder);
 
 private:
     void picked(int index);

@@ -82,8 +82,8 @@ void FileListAdapter::takeSelectionFromView(const QItemSelection& selected, cons
             selected_[row] = 1;
 }
 
-void FileListAdapter::setPath(const std::u16string& folder) {
-    const FolderContents contents = reading_.read(PathFromText(folder));
+void FileListAdapter::setPath(const std::filesystem::path& folder) {
+    const FolderContents contents = reading_.read(folder);
     QStringList unsorted;
     unsorted.reserve(static_cast<qsizetype>(contents.files.size()));
     for (const std::filesystem::path& file : contents.files)

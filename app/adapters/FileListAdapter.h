@@ -32,7 +32,7 @@ public:
     std::u16string name(std::size_t position) const override;
     bool isSelected(std::size_t position) const override;
     void setSelected(std::size_t position, bool selected) override;
-    void setPath(const std::u16string& folder) override;
+    void setPath(const std::filesystem::path& folder) override;
 
     // Brings the view's selection in line with the flags now, rather than
     // when the event loop next runs.

@@ -53,12 +53,12 @@ FolderListAdapter::FolderListAdapter(QTreeWidget& tree, SharedFolderRead& readin
     connect(&tree_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) { openItem(item); });
 }
 
-std::u16string FolderListAdapter::path() const {
-    return PathText(current_);
+std::filesystem::path FolderListAdapter::path() const {
+    return current_;
 }
 
-void FolderListAdapter::setPath(const std::u16string& path) {
-    open(PathFromText(path));
+void FolderListAdapter::setPath(const std::filesystem::path& path) {
+    open(path);
 }
 
 void FolderListAdapter::openItem(QTreeWidgetItem* item) {

@@ -23,8 +23,8 @@ public:
     // Failures of the user's own opening of a folder go to report.
     FolderListAdapter(QTreeWidget& tree, SharedFolderRead& reading, FailureReport& report);
 
-    std::u16string path() const override;
-    void setPath(const std::u16string& path) override;
+    std::filesystem::path path() const override;
+    void setPath(const std::filesystem::path& path) override;
 
     // Shows that folder without raising the change notification (start-up).
     void show(const std::filesystem::path& folder);

@@ -8,6 +8,7 @@
 #include "model/OperationFailed.h"
 
 #include <cstddef>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,14 +65,14 @@ public:
         log_.record("file1.setSelected " + std::to_string(i) + (value ? " on" : " off"));
         selected.at(i) = value;
     }
-    void setPath(const std::u16string& folder) override {
+    void setPath(const std::filesystem::path& folder) override {
         log_.record("file1.setPath");
         path = folder;
     }
 
     std::vector<std::u16string> names;
     std::vector<bool> selected;
-    std::u16string path;
+    std::filesystem::path path;
 
 private:
     CallLog& log_;
@@ -81,14 +82,14 @@ class FakeFolderList final : public FolderList {
 public:
     explicit FakeFolderList(CallLog& log) : log_(log) {}
 
-    std::u16string path() const override { log_.record("dir1.path"); return current; }
-    void setPath(const std::u16string& path) override {
+    std::filesystem::path path() const override { log_.record("dir1.path"); return current; }
+    void setPath(const std::filesystem::path& path) override {
         log_.record("dir1.setPath");
         current = path;
         changed().raise();
     }
 
-    std::u16string current;
+    std::filesystem::path current;
 
 private:
     CallLog& log_;
@@ -98,9 +99,9 @@ class FakeDriveList final : public DriveList {
 public:
     explicit FakeDriveList(CallLog& log) : log_(log) {}
 
-    std::u16string drive() const override { log_.record("drive1.drive"); return current; }
+    std::filesystem::path drive() const override { log_.record("drive1.drive"); return current; }
 
-    std::u16string current;
+    std::filesystem::path current;
 
 private:
     CallLog& log_;

@@ -20,7 +20,7 @@ TEST(Navigation, DriveChangeMovesTheFolderListWhoseNotificationMovesTheFiles) {
     OnDriveChange(form.state);
 
     EXPECT_EQ(form.dir1.current, u"/media/usb");
-    EXPECT_EQ(form.file1.path, u"/media/usb");
+    EXPECT_EQ(form.file1.path, std::filesystem::path(u"/media/usb"));
     EXPECT_EQ(form.log.calls, std::vector<std::string>({"drive1.drive", "dir1.setPath", "dir1.path", "file1.setPath"}));
 }
 

@@ -50,7 +50,7 @@ void WindowTest::SetUp() {
     ASSERT_TRUE(tree.isValid());
     longCall = std::make_unique<WorkerLongCall>();
     form = std::make_unique<Form1>(report, spreadsheet, *longCall);
-    form->showStartFolder(tree.path());
+    form->showStartFolder(tree.path().toStdU16String());
     MakeTopmost(*form);
     form->move(form->screen()->availableGeometry().center() - form->rect().center());
     form->show();
