@@ -14,7 +14,7 @@
 #include "export/ClipboardExport.h"
 #include "export/LongCall.h"
 #include "export/SpreadsheetServer.h"
-#include "tests/window/ClipboardElsewhere.h"
+#include "tests/ClipboardElsewhere.h"
 
 #include <QApplication>
 #include <QLineEdit>

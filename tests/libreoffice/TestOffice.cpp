@@ -11,18 +11,9 @@
 
 #include <atomic>
 #include <chrono>
-#include <csignal>
-#include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <spawn.h>
-#include <stdexcept>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace tavrosk::test {
 
@@ -78,6 +69,12 @@ std::vector<Reference<XSpreadsheetDocument>> TestOffice::documents() {
     return result;
 }
 
+void TestOffice::closeDocuments() {
+    for (const auto& document : documents())
+        Reference<css::util::XCloseable>(document, UNO_QUERY_THROW)->close(true);
+    connection_.reset();
+}
+
 void TestOffice::terminate() {
     // Closed first, so that no document waits for an answer about saving.
     for (const auto& document : documents())
@@ -92,57 +89,6 @@ void TestOffice::terminate() {
     connection_.reset();
     for (int wait = 0; wait < 200 && running(); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-}
-
-static std::string clipboardNow() {
-    std::string text;
-    if (FILE* out = popen("xclip -selection clipboard -o 2>/dev/null", "r")) {
-        char buffer[65536];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-            text.append(buffer, n);
-        pclose(out);
-    }
-    return text;
-}
-
-XClipboard::XClipboard(const std::string& text)
-    : file_(std::filesystem::temp_directory_path() / ("tavrosk-clipboard-" + std::to_string(getpid()))) {
-    std::ofstream(file_, std::ios::binary) << text;
-    // -quiet keeps it in the foreground, so that it can be ended here.
-    const char* argv[] = {"xclip", "-selection", "clipboard", "-i", "-quiet", file_.c_str(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const int error = posix_spawnp(&pid_, "xclip", &actions, nullptr, const_cast<char**>(argv), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0)
-        throw std::runtime_error("cannot run xclip");
-    // Serving once another reader gets the text back.
-    for (int wait = 0; clipboardNow() != text; ++wait) {
-        if (wait == 500)
-            throw std::runtime_error("xclip does not serve the clipboard");
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
-}
-
-XClipboard::~XClipboard() {
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-    std::filesystem::remove(file_);
-}
-
-void runExport(SpreadsheetServer& server, bool paste) {
-    auto application = server.createApplication();
-    application->makeVisible();
-    auto workbook = application->addWorkbook();
-    auto worksheet = workbook->addWorksheet();
-    worksheet->setName(u"タヴロスク");
-    if (paste) {
-        worksheet->keepColumnAAsText();
-        worksheet->paste();
-    }
-    worksheet->autoFitColumnA();
 }
 
 Reference<XSpreadsheet> sheet(const Reference<XSpreadsheetDocument>& document, const std::u16string& name) {

@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace tavrosk::test {
@@ -33,33 +32,15 @@ public:
     // The documents open in it, through the tests' own connection.
     std::vector<Reference<XSpreadsheetDocument>> documents();
     void terminate();
+    // Closes every document, as the user closing the office's windows, and
+    // lets go of the tests' connection, which the user does not have.
+    void closeDocuments();
 
 private:
     std::string pipe_;
     std::string profile_;
     std::unique_ptr<libreoffice::OfficeConnection> connection_;
 };
-
-// Puts UTF-8 text on the X clipboard from another process (xclip), which
-// serves it until this is destroyed or another program takes it over.
-class XClipboard {
-public:
-    explicit XClipboard(const std::string& text);
-    ~XClipboard();
-    XClipboard(const XClipboard&) = delete;
-    XClipboard& operator=(const XClipboard&) = delete;
-
-private:
-    std::string file_;
-    pid_t pid_ = -1;
-};
-
-// The office most tests share, ended after the last test (main.cpp).
-TestOffice& sharedOffice();
-
-// The export's calls in its order; keepColumnAAsText and paste only with
-// paste set (the export makes them when the clipboard holds plain text).
-void runExport(SpreadsheetServer& server, bool paste);
 
 Reference<XSpreadsheet> sheet(const Reference<XSpreadsheetDocument>& document, const std::u16string& name);
 

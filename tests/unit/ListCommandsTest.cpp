@@ -1,147 +1,71 @@
 #include "commands/ListCommands.h"
 
-#include "Fakes.h"
+#include "tests/Fakes.h"
 
 #include <gtest/gtest.h>
 
 namespace tavrosk::test {
 namespace {
 
-const std::vector<std::u16string> kFive = {u"a.mp3", u"b.wav", u"c.mid", u"d.txt", u"e"};
+using Calls = std::vector<std::string>;
+using Flags = std::vector<bool>;
 
-TEST(SelectAllFiles, SelectsEveryEntryFromTheLastToTheFirst) {
-    FakeForm form;
-    form.file1.show({u"x", u"y", u"z"});
-    form.file1.selected[1] = true;
+// One command run on a file list of the first selected.size() of these
+// names; Text2 holds "ogg" and the folder is "/music/アルバム" throughout.
+struct Case {
+    const char* what;
+    void (*command)(FormState&);
+    Flags selected;
+    std::u16string text1;
+    std::optional<std::size_t> failAt;
+    std::u16string expectText1;
+    Flags expectSelected;
+    std::u16string expectText2 = u"ogg";
+    Calls expectCalls = {};  // not checked when empty
+};
 
-    SelectAllFiles(form.state);
+const Case kCases[] = {
+    {"select all, last to first", SelectAllFiles, {0, 1, 0}, u"", {}, u"", {1, 1, 1}, u"ogg",
+     {"file1.count", "file1.setSelected 2 on", "file1.setSelected 1 on", "file1.setSelected 0 on"}},
+    {"select all in an empty list", SelectAllFiles, {}, u"", {}, u"", {}, u"ogg", {"file1.count"}},
+    {"append the selected, first to last", AppendSelectedNames, {1, 0, 1, 1, 0}, u"", {},
+     u"a.mp3\r\nc.mid\r\nd.txt\r\n", {1, 0, 1, 1, 0}},
+    {"append continues the user's last line", AppendSelectedNames, {0, 1}, u"abc", {}, u"abcb.wav\r\n", {0, 1}},
+    {"append with nothing selected", AppendSelectedNames, {0, 0}, u"keep\r\n", {}, u"keep\r\n", {0, 0}},
+    // count, then isSelected and name per entry: call 7 is isSelected(3).
+    {"names read before a failure stay", AppendSelectedNames, {1, 1, 1, 1, 1}, u"old\r\n", 7,
+     u"old\r\na.mp3\r\nb.wav\r\nc.mid\r\n", {1, 1, 1, 1, 1}},
+    {"a failure on the first entry appends nothing", AppendSelectedNames, {1, 1}, u"old\r\n", 1, u"old\r\n", {1, 1}},
+    {"append the folder's path", AppendFolderPath, {1}, u"typed", {}, u"typed/music/アルバム\r\n", {1}},
+    {"clear both fields, then deselect last to first", ClearAll, {1, 1}, u"list\r\n", {}, u"", {0, 0}, u"",
+     {"text1.setText", "text2.setText", "file1.count", "file1.setSelected 1 off", "file1.setSelected 0 off"}},
+    {"a failing deselect leaves the fields cleared", ClearAll, {1, 1}, u"list\r\n", 3, u"", {1, 1}, u""},
+};
 
-    EXPECT_EQ(form.file1.selected, std::vector<bool>({true, true, true}));
-    EXPECT_EQ(form.log.calls, std::vector<std::string>({"file1.count", "file1.setSelected 2 on",
-                                                        "file1.setSelected 1 on", "file1.setSelected 0 on"}));
-}
+TEST(ListCommands, EachCaseEndsInItsState) {
+    const std::vector<std::u16string> names = {u"a.mp3", u"b.wav", u"c.mid", u"d.txt", u"e"};
+    for (const Case& c : kCases) {
+        FakeForm form;
+        form.file1.names.assign(names.begin(), names.begin() + static_cast<long>(c.selected.size()));
+        form.file1.selected = c.selected;
+        form.text1.value = c.text1;
+        form.text2.value = u"ogg";
+        form.dir1.current = u"/music/アルバム";
+        form.log.failAt = c.failAt;
 
-TEST(SelectAllFiles, EmptyListAndSingleEntry) {
-    FakeForm empty;
-    SelectAllFiles(empty.state);
-    EXPECT_EQ(empty.log.calls, std::vector<std::string>({"file1.count"}));
+        if (c.failAt) {
+            EXPECT_THROW(c.command(form.state), OperationFailed) << c.what;
+        } else {
+            c.command(form.state);
+        }
 
-    FakeForm one;
-    one.file1.show({u"only.mp3"});
-    SelectAllFiles(one.state);
-    EXPECT_EQ(one.file1.selected, std::vector<bool>({true}));
-}
-
-TEST(SelectAllFiles, HandlesMoreEntriesThanA16BitCount) {
-    FakeForm form;
-    form.file1.show(std::vector<std::u16string>(40000, u"n"));
-    SelectAllFiles(form.state);
-    EXPECT_EQ(form.selectedNames().size(), 40000u);
-}
-
-TEST(AppendSelectedNames, AppendsSelectedEntriesInListOrderEachWithCrLf) {
-    FakeForm form;
-    form.file1.show(kFive);
-    form.file1.selected[3] = form.file1.selected[0] = form.file1.selected[2] = true;
-
-    AppendSelectedNames(form.state);
-
-    EXPECT_EQ(form.text1.value, u"a.mp3\r\nc.mid\r\nd.txt\r\n");
-    EXPECT_EQ(form.selectedNames().size(), 3u) << "the selection stays as it was";
-}
-
-TEST(AppendSelectedNames, ContinuesTheUsersLastLineAndRepeatsOnASecondClick) {
-    FakeForm form;
-    form.file1.show(kFive);
-    form.file1.selected[0] = true;
-    form.text1.value = u"abc";
-
-    AppendSelectedNames(form.state);
-    AppendSelectedNames(form.state);
-
-    EXPECT_EQ(form.text1.value, u"abca.mp3\r\na.mp3\r\n");
-}
-
-TEST(AppendSelectedNames, NothingSelectedOrEmptyListLeavesTheTextUntouched) {
-    FakeForm form;
-    form.file1.show(kFive);
-    form.text1.value = u"keep\r\n";
-    AppendSelectedNames(form.state);
-    EXPECT_EQ(form.text1.value, u"keep\r\n");
-
-    FakeForm empty;
-    AppendSelectedNames(empty.state);
-    EXPECT_EQ(empty.text1.value, u"");
-}
-
-TEST(AppendSelectedNames, NamesReadBeforeAFailureStayInTheText) {
-    FakeForm form;
-    form.file1.show(kFive);
-    form.file1.selected.assign(5, true);
-    form.text1.value = u"old\r\n";
-    // count, then (isSelected, name) per entry: index 7 is isSelected(3).
-    form.log.failAt = 7;
-
-    EXPECT_THROW(AppendSelectedNames(form.state), OperationFailed);
-
-    EXPECT_EQ(form.text1.value, u"old\r\na.mp3\r\nb.wav\r\nc.mid\r\n");
-}
-
-TEST(AppendSelectedNames, FailureOnTheFirstEntryChangesNothing) {
-    FakeForm form;
-    form.file1.show(kFive);
-    form.file1.selected.assign(5, true);
-    form.log.failAt = 1;
-
-    EXPECT_THROW(AppendSelectedNames(form.state), OperationFailed);
-
-    EXPECT_EQ(form.text1.value, u"");
-    for (const std::string& call : form.log.calls)
-        EXPECT_NE(call, "text1.append");
-}
-
-TEST(AppendFolderPath, AppendsThePathAsItIsWithCrLf) {
-    FakeForm form;
-    form.dir1.current = u"/";
-    AppendFolderPath(form.state);
-    EXPECT_EQ(form.text1.value, u"/\r\n");
-
-    form.dir1.current = u"/music/アルバム";
-    form.text1.value = u"typed";
-    AppendFolderPath(form.state);
-    EXPECT_EQ(form.text1.value, u"typed/music/アルバム\r\n");
-}
-
-TEST(ClearAll, EmptiesBothFieldsThenDeselectsFromLastToFirst) {
-    FakeForm form;
-    form.file1.show({u"x", u"y"});
-    form.file1.selected.assign(2, true);
-    form.file1.path = u"/m";
-    form.text1.value = u"list\r\n";
-    form.text2.value = u"ogg";
-
-    ClearAll(form.state);
-
-    EXPECT_EQ(form.text1.value, u"");
-    EXPECT_EQ(form.text2.value, u"");
-    EXPECT_EQ(form.file1.selected, std::vector<bool>({false, false}));
-    EXPECT_EQ(form.file1.names.size(), 2u);
-    EXPECT_EQ(form.file1.path, std::filesystem::path(u"/m"));
-    EXPECT_EQ(form.log.calls, std::vector<std::string>({"text1.setText", "text2.setText", "file1.count",
-                                                        "file1.setSelected 1 off", "file1.setSelected 0 off"}));
-}
-
-TEST(ClearAll, FailingDeselectLeavesTextsEmptyAndSelectionIntact) {
-    FakeForm form;
-    form.file1.show({u"x", u"y"});
-    form.file1.selected.assign(2, true);
-    form.text1.value = u"list\r\n";
-    form.log.failAt = 3;
-
-    EXPECT_THROW(ClearAll(form.state), OperationFailed);
-
-    EXPECT_EQ(form.text1.value, u"");
-    EXPECT_EQ(form.file1.selected, std::vector<bool>({true, true}));
+        EXPECT_EQ(form.text1.value, c.expectText1) << c.what;
+        EXPECT_EQ(form.text2.value, c.expectText2) << c.what;
+        EXPECT_EQ(form.file1.selected, c.expectSelected) << c.what;
+        if (!c.expectCalls.empty()) {
+            EXPECT_EQ(form.log.calls, c.expectCalls) << c.what;
+        }
+    }
 }
 
 } // namespace

@@ -1,46 +1,127 @@
+#include "navigation/FolderReader.h"
+#include "navigation/NameText.h"
 #include "navigation/Navigation.h"
 
-#include "Fakes.h"
+#include "tests/Fakes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tavrosk::test {
 namespace {
 
-// The folder list's notification bound as the window binds it.
-void bindFolderChange(FakeForm& form) {
-    form.dir1.changed().subscribe([&form] { OnFolderChange(form.state); });
+namespace fs = std::filesystem;
+
+TEST(Navigation, ADriveChangeMovesTheFolderListWhoseChangeMovesTheFiles) {
+    for (const bool folderFails : {false, true}) {
+        FakeForm form;
+        form.dir1.changed().subscribe([&form] { OnFolderChange(form.state); });
+        form.dir1.current = form.file1.path = "/before";
+        form.drive1.current = "/media/usb";
+        form.log.failAt = folderFails ? std::optional<std::size_t>(1) : std::nullopt;
+
+        if (folderFails) {
+            EXPECT_THROW(OnDriveChange(form.state), OperationFailed);
+            EXPECT_EQ(form.file1.path, "/before");
+            continue;
+        }
+        OnDriveChange(form.state);
+        EXPECT_EQ(form.file1.path, "/media/usb");
+        EXPECT_EQ(form.log.calls, std::vector<std::string>({"drive1.drive", "dir1.setPath", "dir1.path", "file1.setPath"}));
+    }
 }
 
-TEST(Navigation, DriveChangeMovesTheFolderListWhoseNotificationMovesTheFiles) {
-    FakeForm form;
-    bindFolderChange(form);
-    form.drive1.current = u"/media/usb";
-
-    OnDriveChange(form.state);
-
-    EXPECT_EQ(form.dir1.current, u"/media/usb");
-    EXPECT_EQ(form.file1.path, std::filesystem::path(u"/media/usb"));
-    EXPECT_EQ(form.log.calls, std::vector<std::string>({"drive1.drive", "dir1.setPath", "dir1.path", "file1.setPath"}));
+TEST(RunCommand, ReportsEachFailureOnceAndGoesOn) {
+    RecordingReport report;
+    RunCommand(report, [] {});
+    RunCommand(report, [] { throw OperationFailed(u"フォルダ「/x」を開けません。", "ENOENT"); });
+    RunCommand(report, [] { throw std::runtime_error("bad_alloc somewhere"); });
+    ASSERT_EQ(report.messages.size(), 2u);
+    EXPECT_EQ(report.messages[0], u"フォルダ「/x」を開けません。");
+    EXPECT_FALSE(report.messages[1].empty());
 }
 
-TEST(Navigation, FolderChangeListsTheFolderNowOpen) {
-    FakeForm form;
-    form.dir1.current = u"/music/空のフォルダ";
-    OnFolderChange(form.state);
-    EXPECT_EQ(form.file1.path, u"/music/空のフォルダ");
+struct TemporaryFolder {
+    TemporaryFolder() {
+        std::string pattern = (fs::temp_directory_path() / "tavrosk-unit-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TemporaryFolder() {
+        std::error_code ignored;
+        fs::permissions(path / "locked", fs::perms::owner_all, ignored);
+        fs::remove_all(path, ignored);
+    }
+    fs::path path;
+};
+
+TEST(ReadFolder, ListsRegularFilesAndFoldersButNothingHiddenOrSpecial) {
+    TemporaryFolder folder;
+    for (const char* name : {"b.mp3", "a.wav", ".hidden.mp3", "bad\xff.mid"})
+        std::ofstream(folder.path / name).put('x');
+    fs::create_directory(folder.path / "sub");
+    fs::create_directory(folder.path / ".git");
+    ASSERT_EQ(mkfifo((folder.path / "pipe").c_str(), 0600), 0);
+    fs::create_symlink(folder.path / "a.wav", folder.path / "link.wav");
+    fs::create_symlink(folder.path / "missing", folder.path / "dangling.wav");
+
+    FolderContents contents = ReadFolder(folder.path);
+
+    std::sort(contents.files.begin(), contents.files.end());
+    EXPECT_EQ(contents.files, std::vector<fs::path>({"a.wav", "b.mp3", "bad\xff.mid", "link.wav"}));
+    EXPECT_EQ(contents.subfolders, std::vector<fs::path>({"sub"}));
 }
 
-TEST(Navigation, FailingFolderSetLeavesTheFilesOnThePreviousFolder) {
-    FakeForm form;
-    bindFolderChange(form);
-    form.dir1.current = form.file1.path = u"/before";
-    form.drive1.current = u"/media/cdrom";
-    form.log.failAt = 1;
+// The Japanese reason a folder cannot be read, checked where the test runs
+// as an ordinary user: root reads every folder.
+bool failsSaying(const fs::path& folder, std::u16string_view reason) {
+    try {
+        ReadFolder(folder);
+    } catch (const OperationFailed& failure) {
+        return failure.userMessage().find(reason) != std::u16string::npos &&
+               failure.userMessage().find(PathText(folder)) != std::u16string::npos;
+    }
+    return false;
+}
 
-    EXPECT_THROW(OnDriveChange(form.state), OperationFailed);
+TEST(ReadFolder, SaysWhyAFolderCannotBeRead) {
+    TemporaryFolder folder;
+    fs::create_directory(folder.path / "locked");
+    fs::permissions(folder.path / "locked", fs::perms::none);
+    fs::permissions(folder.path, fs::perms::all);
+    const pid_t child = fork();
+    if (child == 0) {
+        const bool ordinary = geteuid() != 0 || (setgid(65534) == 0 && setuid(65534) == 0);
+        _exit(ordinary && failsSaying(folder.path / "消えた", u"見つかりません") &&
+                      failsSaying(folder.path / "locked", u"アクセスが拒否されました")
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
 
-    EXPECT_EQ(form.file1.path, u"/before");
+TEST(NameText, ShowsEveryNameAsOneLineOfText) {
+    const struct {
+        std::string bytes;
+        std::u16string shown;
+    } cases[] = {
+        {"曲 01.mp3", u"曲 01.mp3"},
+        {"\xF0\x9F\x8E\xB5.wav", u"\U0001F3B5.wav"},
+        {"a\xE6\x9Bx", u"a\uFFFDx"},               // a broken sequence is one replacement
+        {"\xC0\xAF", u"\uFFFD\uFFFD"},             // overlong form
+        {"\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},   // encoded surrogate
+        {"a\nb\r\t.mp3\x7f", u"a␊b␍␉.mp3␡"},
+        {"x\u2028y\u0085z", u"x␤y␤z"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DisplayName(PathText(c.bytes)), c.shown) << c.bytes;
 }
 
 } // namespace

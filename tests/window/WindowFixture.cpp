@@ -1,77 +1,37 @@
 #include "WindowFixture.h"
 
 #include "app/platform/WorkerLongCall.h"
-#include "app/platform/Topmost.h"
 
 #include <QAbstractItemModel>
-#include <QDir>
-#include <QFile>
 #include <QListView>
 #include <QPushButton>
-#include <QScreen>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace tavrosk::test {
 
-std::unique_ptr<SpreadsheetApplication> NotingSpreadsheet::createApplication() {
-    calls.push_back("createApplication");
-    struct Borrowed final : SpreadsheetApplication {
-        explicit Borrowed(NotingSpreadsheet& s) : s(s) {}
-        void makeVisible() override { s.makeVisible(); }
-        std::unique_ptr<Workbook> addWorkbook() override { return s.addWorkbook(); }
-        NotingSpreadsheet& s;
-    };
-    return std::make_unique<Borrowed>(*this);
-}
-
-std::unique_ptr<Workbook> NotingSpreadsheet::addWorkbook() {
-    calls.push_back("addWorkbook");
-    struct Borrowed final : Workbook {
-        explicit Borrowed(NotingSpreadsheet& s) : s(s) {}
-        std::unique_ptr<Worksheet> addWorksheet() override { return s.addWorksheet(); }
-        NotingSpreadsheet& s;
-    };
-    return std::make_unique<Borrowed>(*this);
-}
-
-std::unique_ptr<Worksheet> NotingSpreadsheet::addWorksheet() {
-    calls.push_back("addWorksheet");
-    struct Borrowed final : Worksheet {
-        explicit Borrowed(NotingSpreadsheet& s) : s(s) {}
-        void setName(const std::u16string& name) override { s.setName(name); }
-        void keepColumnAAsText() override { s.keepColumnAAsText(); }
-        void paste() override { s.paste(); }
-        void autoFitColumnA() override { s.autoFitColumnA(); }
-        NotingSpreadsheet& s;
-    };
-    return std::make_unique<Borrowed>(*this);
-}
-
 void WindowTest::SetUp() {
     ASSERT_TRUE(tree.isValid());
+    root = std::filesystem::canonical(tree.path().toStdString());
     longCall = std::make_unique<WorkerLongCall>();
     form = std::make_unique<Form1>(report, spreadsheet, *longCall);
-    form->showStartFolder(tree.path().toStdU16String());
-    MakeTopmost(*form);
-    form->move(form->screen()->availableGeometry().center() - form->rect().center());
+    form->showStartFolder(root);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
 }
 
 void WindowTest::TearDown() {
     form.reset();
-    // Tests that expect a failure take its message out of the report.
     EXPECT_TRUE(report.messages.empty()) << "unexpected failure reported";
 }
 
-void WindowTest::makeFile(const QString& relativePath) {
-    const QString path = tree.filePath(relativePath);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-}
-
-QString WindowTest::folder(const QString& relative) const {
-    return relative.isEmpty() ? QDir(tree.path()).absolutePath() : QDir(tree.filePath(relative)).absolutePath();
+void WindowTest::makeFile(const QByteArray& relativePath) {
+    const std::filesystem::path path = root / relativePath.toStdString();
+    std::filesystem::create_directories(path.parent_path());
+    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0) << path;
+    ::close(fd);
 }
 
 void WindowTest::click(const char* button) {
@@ -85,6 +45,13 @@ QStringList WindowTest::fileNames() {
     for (int row = 0; row < model->rowCount(); ++row)
         names.push_back(model->index(row, 0).data().toString());
     return names;
+}
+
+std::u16string WindowTest::takeFailure() {
+    EXPECT_EQ(report.messages.size(), 1u);
+    const std::u16string message = report.messages.empty() ? u"" : report.messages.front();
+    report.messages.clear();
+    return message;
 }
 
 } // namespace tavrosk::test

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "commands/RunCommand.h"
 #include "export/LongCall.h"
-#include "export/SpreadsheetServer.h"
-#include "tests/window/ClipboardElsewhere.h"
+#include "tests/ClipboardElsewhere.h"
+#include "tests/Fakes.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,40 +11,23 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace tavrosk::test {
 
-struct RecordingReport final : FailureReport {
-    void show(const OperationFailed& failure) override { messages.push_back(failure.userMessage()); }
-    std::vector<std::u16string> messages;
-};
-
-// A spreadsheet application that only notes which calls it received.
-struct NotingSpreadsheet final : SpreadsheetServer, SpreadsheetApplication, Workbook, Worksheet {
-    std::unique_ptr<SpreadsheetApplication> createApplication() override;
-    void makeVisible() override { calls.push_back("makeVisible"); }
-    std::unique_ptr<Workbook> addWorkbook() override;
-    std::unique_ptr<Worksheet> addWorksheet() override;
-    void setName(const std::u16string& name) override { calls.push_back("setName"); sheetName = name; }
-    void keepColumnAAsText() override { calls.push_back("keepColumnAAsText"); }
-    void paste() override { calls.push_back("paste"); }
-    void autoFitColumnA() override { calls.push_back("autoFitColumnA"); }
-
-    std::vector<std::string> calls;
-    std::u16string sheetName;
-};
-
-// A shown window on a temporary folder tree, with failures recorded.
+// The window shown on a temporary folder, with failures recorded and a
+// recording spreadsheet application.
 class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Creates a file (with its folders) under the temporary tree.
-    void makeFile(const QString& relativePath);
-    QString folder(const QString& relative = {}) const;
+    // Creates an empty file, and its folders, whose relative path is these bytes.
+    void makeFile(const QByteArray& relativePath);
+    std::filesystem::path folder(const std::filesystem::path& relative = {}) const {
+        return relative.empty() ? root : root / relative;
+    }
+    // Opens the folder as the folder list does when the user opens it.
+    void open(const std::filesystem::path& path) { form->state().dir1.setPath(path); }
 
     template <typename Widget>
     Widget* control(const char* name) {
@@ -56,10 +38,14 @@ protected:
     void click(const char* button);
     QStringList fileNames();
     std::u16string text1() { return form->state().text1.text(); }
+    // Takes the one failure the test expects out of the report.
+    std::u16string takeFailure();
 
     QTemporaryDir tree;
+    std::filesystem::path root;
     RecordingReport report;
-    NotingSpreadsheet spreadsheet;
+    CallLog calls;
+    RecordingSpreadsheet spreadsheet{calls};
     std::unique_ptr<LongCall> longCall;
     std::unique_ptr<Form1> form;
 };

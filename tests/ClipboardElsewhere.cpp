@@ -1,4 +1,4 @@
-#include "tests/window/ClipboardElsewhere.h"
+#include "tests/ClipboardElsewhere.h"
 
 #include <QCoreApplication>
 #include <QProcess>

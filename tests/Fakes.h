@@ -1,0 +1,151 @@
+#pragma once
+
+// One fake of each kind, shared by the unit and window tests. Every operation
+// is recorded in one CallLog, which can make the N-th operation (counting
+// from 0) fail, so that a test sees both the order of the calls and what a
+// failure leaves behind.
+
+#include "commands/RunCommand.h"
+#include "export/SpreadsheetServer.h"
+#include "model/FormState.h"
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tavrosk::test {
+
+class CallLog {
+public:
+    void record(std::string call) {
+        if (onCall)
+            onCall(call);
+        calls.push_back(std::move(call));
+        if (failAt && *failAt + 1 == calls.size())
+            throw OperationFailed(u"失敗", "injected failure at " + calls.back());
+    }
+    std::vector<std::string> calls;
+    std::optional<std::size_t> failAt;
+    std::function<void(const std::string&)> onCall;  // runs before each call
+};
+
+struct FakeTextField final : TextField {
+    FakeTextField(CallLog& log, std::string name) : log(log), name(std::move(name)) {}
+    std::u16string text() const override { log.record(name + ".text"); return value; }
+    void setText(const std::u16string& text) override { log.record(name + ".setText"); value = text; }
+    void append(std::u16string_view tail) override { log.record(name + ".append"); value += tail; }
+    CallLog& log;
+    std::string name;
+    std::u16string value;
+};
+
+struct FakeFileList final : FileList {
+    explicit FakeFileList(CallLog& log) : log(log) {}
+    std::size_t count() const override { log.record("file1.count"); return names.size(); }
+    std::u16string name(std::size_t i) const override {
+        log.record("file1.name " + std::to_string(i));
+        return names.at(i);
+    }
+    bool isSelected(std::size_t i) const override {
+        log.record("file1.isSelected " + std::to_string(i));
+        return selected.at(i);
+    }
+    void setSelected(std::size_t i, bool on) override {
+        log.record("file1.setSelected " + std::to_string(i) + (on ? " on" : " off"));
+        selected.at(i) = on;
+    }
+    void setPath(const std::filesystem::path& folder) override { log.record("file1.setPath"); path = folder; }
+    CallLog& log;
+    std::vector<std::u16string> names;
+    std::vector<bool> selected;
+    std::filesystem::path path;
+};
+
+struct FakeFolderList final : FolderList {
+    explicit FakeFolderList(CallLog& log) : log(log) {}
+    std::filesystem::path path() const override { log.record("dir1.path"); return current; }
+    void setPath(const std::filesystem::path& path) override {
+        log.record("dir1.setPath");
+        current = path;
+        changed().raise();
+    }
+    CallLog& log;
+    std::filesystem::path current;
+};
+
+struct FakeDriveList final : DriveList {
+    explicit FakeDriveList(CallLog& log) : log(log) {}
+    std::filesystem::path drive() const override { log.record("drive1.drive"); return current; }
+    CallLog& log;
+    std::filesystem::path current;
+};
+
+struct FakeClipboard final : Clipboard {
+    explicit FakeClipboard(CallLog& log) : log(log) {}
+    void clear() override { log.record("clipboard.clear"); content.reset(); }
+    void setText(const std::u16string& text) override { log.record("clipboard.setText"); content = text; }
+    bool hasPlainText() const override { log.record("clipboard.hasPlainText"); return content.has_value(); }
+    CallLog& log;
+    std::optional<std::u16string> content;
+};
+
+struct FakeForm {
+    CallLog log;
+    FakeTextField text1{log, "text1"};
+    FakeTextField text2{log, "text2"};
+    FakeFileList file1{log};
+    FakeFolderList dir1{log};
+    FakeDriveList drive1{log};
+    FakeClipboard clipboard{log};
+    FormState state{text1, text2, file1, dir1, drive1, clipboard};
+};
+
+// A spreadsheet application that records each call and counts the objects
+// still referenced, so that a test sees every reference released.
+struct RecordingSpreadsheet final : SpreadsheetServer {
+    explicit RecordingSpreadsheet(CallLog& log) : log(log) {}
+    struct Held {
+        explicit Held(RecordingSpreadsheet& owner) : owner(owner) { ++owner.live; }
+        ~Held() { --owner.live; }
+        RecordingSpreadsheet& owner;
+    };
+    struct Sheet final : Worksheet, Held {
+        using Held::Held;
+        void setName(const std::u16string& name) override { owner.log.record("sheet.setName"); owner.name = name; }
+        void keepColumnAAsText() override { owner.log.record("sheet.keepColumnAAsText"); }
+        void paste() override { owner.log.record("sheet.paste"); }
+        void autoFitColumnA() override { owner.log.record("sheet.autoFitColumnA"); }
+    };
+    struct Book final : Workbook, Held {
+        using Held::Held;
+        std::unique_ptr<Worksheet> addWorksheet() override {
+            owner.log.record("book.addWorksheet");
+            return std::make_unique<Sheet>(owner);
+        }
+    };
+    struct App final : SpreadsheetApplication, Held {
+        using Held::Held;
+        void makeVisible() override { owner.log.record("app.makeVisible"); }
+        std::unique_ptr<Workbook> addWorkbook() override {
+            owner.log.record("app.addWorkbook");
+            return std::make_unique<Book>(owner);
+        }
+    };
+    std::unique_ptr<SpreadsheetApplication> createApplication() override {
+        log.record("server.createApplication");
+        return std::make_unique<App>(*this);
+    }
+    CallLog& log;
+    int live = 0;
+    std::u16string name;
+};
+
+struct RecordingReport final : FailureReport {
+    void show(const OperationFailed& failure) override { messages.push_back(failure.userMessage()); }
+    std::vector<std::u16string> messages;
+};
+
+} // namespace tavrosk::test

@@ -1,0 +1,227 @@
+// The export as a user runs it: the real window's "To  Excel" runs the real
+// ExportToSpreadsheet against LibreOffice Calc, started with a profile of the
+// test's own, while the window owns the clipboard and keeps serving it.
+
+#include "tests/ClipboardElsewhere.h"
+#include "tests/Fakes.h"
+#include "tests/libreoffice/TestOffice.h"
+
+#include "app/Form1.h"
+#include "app/UiFont.h"
+#include "app/platform/WorkerLongCall.h"
+#include "export/libreoffice/TextLines.h"
+#include "export/libreoffice/UnoRuntime.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <com/sun/star/awt/XWindow2.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/frame/XController.hpp>
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/sheet/XSpreadsheetView.hpp>
+#include <com/sun/star/table/XColumnRowRange.hpp>
+#include <com/sun/star/table/XTableColumns.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <com/sun/star/util/XNumberFormatsSupplier.hpp>
+
+#include <gtest/gtest.h>
+
+namespace tavrosk::test {
+namespace {
+
+using css::uno::UNO_QUERY_THROW;
+using Lines = std::vector<std::u16string>;
+
+// Runs the calls on a worker as the tool does, and can do something of the
+// user's between the export's first and second call into the office.
+struct InterruptibleCall final : LongCall {
+    void run(const std::function<void()>& call) override {
+        worker.run(call);
+        if (++runs == 1 && between)
+            between();
+    }
+    WorkerLongCall worker;
+    int runs = 0;
+    std::function<void()> between;
+};
+
+template <class Value>
+Value property(const Reference<XSpreadsheet>& sheet, sal_Int32 column, const char* name) {
+    Value value{};
+    Reference<css::beans::XPropertySet>(
+        Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(column),
+        UNO_QUERY_THROW)
+            ->getPropertyValue(OUString::createFromAscii(name)) >>= value;
+    return value;
+}
+
+// One office for all tests, ended while the UNO runtime is still whole.
+std::unique_ptr<TestOffice> shared;
+TestOffice& office() {
+    if (!shared)
+        shared = std::make_unique<TestOffice>();
+    return *shared;
+}
+struct OfficeEnd final : ::testing::Environment {
+    void TearDown() override { shared.reset(); }
+};
+
+void closeDocuments() { office().closeDocuments(); }
+
+class OfficeExport : public ::testing::Test {
+protected:
+    // Runs "To  Excel" on the list in a new window; the list is on the
+    // clipboard afterwards, and the window's fields are empty.
+    void exportList(const Lines& lines) {
+        std::u16string list;
+        for (const auto& line : lines)
+            list += line + u"\r\n";
+        call.runs = 0;
+        Form1 form(report, server, call);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.state().text1.setText(list);
+        QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
+        EXPECT_EQ(form.state().text1.text(), u"");
+        EXPECT_EQ(clipboardFromOtherProcess(), QString::fromStdU16String(list).toUtf8());
+    }
+
+    // The sheet "タヴロスク" of the one document opened since `before`.
+    Reference<XSpreadsheet> newSheet(const std::vector<Reference<XSpreadsheetDocument>>& before) {
+        const auto after = office().documents();
+        EXPECT_EQ(after.size(), before.size() + 1);
+        for (const auto& document : after)
+            if (std::find(before.begin(), before.end(), document) == before.end())
+                return sheet(document, u"タヴロスク");
+        return {};
+    }
+
+    static void expectColumnA(const Reference<XSpreadsheet>& sheet, const Lines& lines) {
+        ASSERT_TRUE(sheet.is());
+        for (sal_Int32 row = 0; row <= static_cast<sal_Int32>(lines.size()); ++row) {
+            const auto cell = sheet->getCellByPosition(0, row);
+            const std::u16string expected = row < static_cast<sal_Int32>(lines.size()) ? lines[row] : u"";
+            EXPECT_EQ(cell->getType(),
+                      expected.empty() ? css::table::CellContentType_EMPTY : css::table::CellContentType_TEXT);
+            EXPECT_EQ(libreoffice::toU16(Reference<css::text::XTextRange>(cell, UNO_QUERY_THROW)->getString()),
+                      expected);
+        }
+    }
+
+    RecordingReport report;
+    InterruptibleCall call;
+    libreoffice::CalcServer server{office().options()};
+};
+
+TEST_F(OfficeExport, TheListArrivesAsTextInTheActiveSheetOfANewVisibleDocument) {
+    const Lines lines = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
+                         u"  前後に空白  ", u"12:30", u"TRUE"};
+    exportList(lines);
+    ASSERT_TRUE(report.messages.empty());
+    const auto documents = office().documents();
+    ASSERT_EQ(documents.size(), 1u);
+    const auto tavrosk = sheet(documents[0], u"タヴロスク");
+    expectColumnA(tavrosk, lines);
+    EXPECT_GT(property<sal_Int32>(tavrosk, 0, "Width"), property<sal_Int32>(tavrosk, 1, "Width"));
+    // What the user types into column A later stays text too.
+    OUString format;
+    Reference<css::util::XNumberFormatsSupplier>(documents[0], UNO_QUERY_THROW)
+            ->getNumberFormats()->getByKey(property<sal_Int32>(tavrosk, 0, "NumberFormat"))
+            ->getPropertyValue("FormatString") >>= format;
+    EXPECT_EQ(libreoffice::toU16(format), u"@");
+
+    // Shown, in front, and on the new sheet.
+    const Reference<css::frame::XController> controller =
+        Reference<css::frame::XModel>(documents[0], UNO_QUERY_THROW)->getCurrentController();
+    EXPECT_TRUE(Reference<css::awt::XWindow2>(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW)->isVisible());
+    EXPECT_TRUE(controller->getFrame()->isActive());
+    EXPECT_EQ(libreoffice::toU16(Reference<css::container::XNamed>(
+                  Reference<css::sheet::XSpreadsheetView>(controller, UNO_QUERY_THROW)->getActiveSheet(),
+                  UNO_QUERY_THROW)->getName()),
+              u"タヴロスク");
+
+    // A second export opens a second document and leaves the first alone.
+    const Lines second = {u"二曲目", u"0002"};
+    exportList(second);
+    expectColumnA(newSheet(documents), second);
+    expectColumnA(tavrosk, lines);
+}
+
+TEST_F(OfficeExport, AfterTheUserClosesTheOfficeTheNextExportWorks) {
+    exportList({u"一曲目"});
+    closeDocuments();
+    exportList({u"二曲目"});
+    ASSERT_TRUE(report.messages.empty());
+    expectColumnA(newSheet({}), {u"二曲目"});
+}
+
+TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
+    const struct {
+        const char* what;
+        std::function<void()> cut;
+        const char16_t* said;
+    } cases[] = {
+        {"the user closes the new document", closeDocuments, u"LibreOffice Calc "},
+        {"the office ends", [] { office().terminate(); }, u"接続が切れた"},
+    };
+    for (const auto& c : cases) {
+        call.between = c.cut;
+        exportList({u"keep me"});
+        ASSERT_EQ(report.messages.size(), 1u) << c.what;
+        EXPECT_NE(report.messages[0].find(c.said), std::u16string::npos) << c.what;
+        report.messages.clear();
+        // The tool goes on: the next export works.
+        call.between = nullptr;
+        exportList({u"next"});
+        EXPECT_TRUE(report.messages.empty()) << c.what;
+        expectColumnA(newSheet({}), {u"next"});
+        closeDocuments();
+    }
+}
+
+TEST_F(OfficeExport, AnOfficeThatCannotStartIsReportedAndTheListStaysOnTheClipboard) {
+    const std::pair<const char*, const char16_t*> cases[] = {
+        {"/nonexistent/soffice", u"見つかりません"},
+        {"false", u"終了しました"},
+    };
+    for (const auto& [program, said] : cases) {
+        libreoffice::OfficeOptions options;
+        options.pipeName = "tavrosk-test-none-" + std::to_string(QCoreApplication::applicationPid());
+        options.program = program;
+        server = libreoffice::CalcServer(options);
+        exportList({u"keep me"});
+        ASSERT_EQ(report.messages.size(), 1u) << program;
+        EXPECT_NE(report.messages[0].find(u"起動できません"), std::u16string::npos) << program;
+        EXPECT_NE(report.messages[0].find(said), std::u16string::npos) << program;
+        report.messages.clear();
+    }
+}
+
+TEST(SplitLines, EveryLineBreakEndsARowAndTheLastAddsNone) {
+    const std::pair<std::u16string_view, Lines> cases[] = {
+        {u"a\r\nb\nc\rd", {u"a", u"b", u"c", u"d"}},
+        {u"曲.mp3\r\n", {u"曲.mp3"}},
+        {u"a\r", {u"a"}},
+        {u"a\n\nb\r\n\r\nc\r\rd\n\n", {u"a", u"", u"b", u"", u"c", u"", u"d", u""}},
+        {u"", {}},
+    };
+    for (const auto& [text, lines] : cases) {
+        const auto views = libreoffice::splitLines(text);
+        EXPECT_EQ(Lines(views.begin(), views.end()), lines);
+    }
+}
+
+} // namespace
+} // namespace tavrosk::test
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    tavrosk::UseJapaneseUiFont();
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::AddGlobalTestEnvironment(new tavrosk::test::OfficeEnd);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,114 @@
+#!/usr/bin/env bash
+# Drives the built program from outside, as a user does: starts it in a
+# folder, checks that its window opens centred, on top and in that folder,
+# copies a list by keyboard, closes it, and pastes from another program.
+#   real_program.sh TAVROSK X11_CLIPBOARD_PEER
+# Needs an X display with a window manager (tests/with-display.sh), xdotool,
+# xprop and xclip.
+set -uo pipefail
+
+work=$(mktemp -d)
+# A copy of the program of this run's own, so that the clipboard helper it
+# starts can be told from any other by its path.
+mkdir "$work/bin"
+cp "$1" "$(dirname "$1")/tavrosk-clipboard-keeper" "$work/bin/"
+tool=$work/bin/tavrosk
+keeper=$work/bin/tavrosk-clipboard-keeper
+peer=$2
+folder="$work/曲 folder"
+mkdir "$folder" && touch "$folder/01 Song.mp3"
+expected=$(printf '%s\r\n' "$folder" | od -An -tx1 | tr -d ' \n')
+started=()
+cleanup() {
+    kill "${started[@]}" $(pgrep -xf "$keeper") 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+check() { # DESCRIPTION COMMAND...
+    local what=$1
+    shift
+    if "$@"; then echo "ok: $what"; else echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
+}
+clipboard_is() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null | od -An -tx1 | tr -d ' \n') == "$1" ]]; }
+keeper_runs() { pgrep -xf "$keeper" >/dev/null; }
+keeper_gone() { ! keeper_runs; }
+gone() { ! kill -0 "$1" 2>/dev/null; }
+within() { # SECONDS COMMAND...: polls the command until it succeeds
+    local tries=$(($1 * 10))
+    shift
+    for ((i = 0; i < tries; i++)); do "$@" && return 0; sleep 0.1; done
+    return 1
+}
+centred() {
+    local X Y WIDTH HEIGHT
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+    local dx=$((2 * X + WIDTH - screen_width)) dy=$((2 * Y + HEIGHT - screen_height))
+    ((${dx#-} <= 48 && ${dy#-} <= 48))
+}
+
+# Starts the tool in the folder and finds its window.
+start() {
+    (cd "$folder" && exec "$tool") >/dev/null 2>"$work/tool.log" &
+    tool_pid=$!
+    started+=("$tool_pid")
+    window=$(timeout 20 xdotool search --sync --name '^タヴロスク作成支援ツール$' | head -n1)
+    xdotool windowactivate --sync "$window" 2>/dev/null
+}
+# Focus starts on "パス名を付加"; five tabs on is "To ClipBoard".
+append_path() { xdotool key space; }
+copy() { xdotool key Tab Tab Tab Tab Tab space; }
+close() {
+    xdotool key alt+F4
+    check "the tool exits when its window is closed" within 10 gone "$tool_pid"
+}
+take_clipboard() { # TEXT: another program copies TEXT and serves it
+    printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
+    started+=($!)
+    within 5 clipboard_is "$(printf '%s' "$1" | od -An -tx1 | tr -d ' \n')"
+}
+
+echo "--- start-up, then no clipboard manager"
+start
+check "the window is on top" bash -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
+check "the window is centred" centred
+append_path
+copy
+check "the start folder's path is on the clipboard" within 5 clipboard_is "$expected"
+close
+check "the list still pastes after the tool has gone" clipboard_is "$expected"
+check "a helper serves it" keeper_runs
+take_clipboard other
+check "the helper ends when another program copies" within 5 keeper_gone
+
+echo "--- the list was empty"
+start
+copy
+close
+check "no helper starts for an empty list" keeper_gone
+
+echo "--- another program owns the clipboard at exit"
+start
+append_path
+copy
+take_clipboard mine
+close
+check "no helper starts" keeper_gone
+check "the other program's text still pastes" clipboard_is "$(printf mine | od -An -tx1 | tr -d ' \n')"
+
+echo "--- a clipboard manager"
+"$peer" manager >"$work/manager.log" 2>&1 &
+started+=($!)
+check "the test manager runs" within 5 grep -q ready "$work/manager.log"
+start
+append_path
+copy
+close
+check "the manager was handed the list" grep -q saved "$work/manager.log"
+check "the list pastes from the manager" clipboard_is "$expected"
+check "no helper was started" keeper_gone
+
+echo "$failures failed"
+[[ $failures -eq 0 ]]

@@ -1,0 +1,108 @@
+// Another X11 program for the clipboard tests, in one of two modes:
+//   hog      holds CLIPBOARD and takes it straight back whenever another
+//            program takes it; it serves nobody.
+//   manager  a minimal clipboard manager: owns CLIPBOARD_MANAGER and, when a
+//            program about to exit asks it to SAVE_TARGETS, copies the
+//            clipboard's text and serves it from then on.
+// Prints "ready" once it is in place and, as manager, "saved" per handover.
+
+#include <xcb/xcb.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+xcb_connection_t* x;
+xcb_window_t window;
+
+xcb_atom_t atom(const char* name) {
+    auto* reply = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    std::free(reply);
+    return result;
+}
+
+void answer(const xcb_selection_request_event_t& request, xcb_atom_t property) {
+    xcb_selection_notify_event_t notify{};
+    notify.response_type = XCB_SELECTION_NOTIFY;
+    notify.time = request.time;
+    notify.requestor = request.requestor;
+    notify.selection = request.selection;
+    notify.target = request.target;
+    notify.property = property;
+    xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&notify));
+}
+
+// The clipboard owner's text, as UTF8_STRING, through a property of ours.
+std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into) {
+    xcb_convert_selection(x, window, clipboard, utf8, into, XCB_CURRENT_TIME);
+    xcb_flush(x);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
+        const bool notified = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
+        std::free(event);
+        if (notified)
+            break;
+    }
+    auto* reply = xcb_get_property_reply(x, xcb_get_property(x, 1, window, into, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 24), nullptr);
+    std::string text;
+    if (reply)
+        text.assign(static_cast<const char*>(xcb_get_property_value(reply)),
+                    static_cast<std::size_t>(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const bool hog = argc == 2 && std::strcmp(argv[1], "hog") == 0;
+    if (!hog && !(argc == 2 && std::strcmp(argv[1], "manager") == 0))
+        return 2;
+    x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(x))
+        return 1;
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(x)).data;
+    window = xcb_generate_id(x);
+    xcb_create_window(x, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+                      screen->root_visual, 0, nullptr);
+    const xcb_atom_t clipboard = atom("CLIPBOARD"), manager = atom("CLIPBOARD_MANAGER"),
+                     saveTargets = atom("SAVE_TARGETS"), targets = atom("TARGETS"), utf8 = atom("UTF8_STRING"),
+                     saved = atom("TAVROSK_TEST_SAVED");
+    xcb_set_selection_owner(x, window, hog ? clipboard : manager, XCB_CURRENT_TIME);
+    xcb_flush(x);
+    std::puts("ready");
+    std::fflush(stdout);
+
+    std::string text;
+    while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
+        const auto type = event->response_type & 0x7f;
+        if (type == XCB_SELECTION_CLEAR && hog) {
+            xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
+        } else if (type == XCB_SELECTION_REQUEST) {
+            const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event);
+            if (!hog && request.selection == manager && request.target == saveTargets) {
+                text = clipboardText(clipboard, utf8, saved);
+                xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
+                answer(request, request.property);
+                std::puts("saved");
+                std::fflush(stdout);
+            } else if (!hog && request.selection == clipboard && request.target == targets) {
+                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, request.property, XCB_ATOM_ATOM, 32,
+                                    1, &utf8);
+                answer(request, request.property);
+            } else if (!hog && request.selection == clipboard && request.target == utf8) {
+                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, request.property, utf8, 8,
+                                    static_cast<uint32_t>(text.size()), text.data());
+                answer(request, request.property);
+            } else {
+                answer(request, XCB_ATOM_NONE);
+            }
+        }
+        xcb_flush(x);
+        std::free(event);
+    }
+    return 0;
+}

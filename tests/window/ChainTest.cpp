@@ -1,0 +1,134 @@
+#include "WindowFixture.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <QTreeWidget>
+
+#include <sys/mount.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace tavrosk::test {
+namespace {
+
+// Opens a folder of the folder list as the user does: its row, then Enter.
+void openRow(QTreeWidget* dir1, const QString& text) {
+    const auto found = dir1->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+    dir1->setCurrentItem(found.first());
+    QTest::keyClick(dir1, Qt::Key_Return);
+}
+
+TEST_F(WindowTest, FilesListInNaturalOrderWithoutHiddenOrSpecialFiles) {
+    for (const char* name : {"10 x.mp3", "2 x.mp3", "1 x.mp3", "B.wav", "a.wav", ".hidden.mp3", "two\nlines.wav",
+                             "sub/inside.mp3"})
+        makeFile(name);
+    ASSERT_EQ(::mkfifo(folder("fifo").c_str(), 0600), 0);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{AF_UNIX, {}};
+    std::strcpy(address.sun_path, folder("socket").c_str());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    std::filesystem::create_symlink(folder("a.wav"), folder("link to a.wav"));
+
+    open(folder());
+
+    EXPECT_EQ(fileNames(), QStringList({"1 x.mp3", "2 x.mp3", "10 x.mp3", "a.wav", "B.wav", "link to a.wav",
+                                        "two␊lines.wav"}));
+}
+
+TEST_F(WindowTest, AFolderWhoseNameIsNotTextOpensAndItsPathAppendsAsShown) {
+    const QByteArray odd = "Album \xff\xfe bad";
+    makeFile(odd + "/01.mp3");
+    makeFile(odd + "/02.mp3");
+    const std::filesystem::path album = folder(odd.toStdString());
+
+    form->showStartFolder(album);
+    EXPECT_EQ(fileNames(), QStringList({"01.mp3", "02.mp3"}));
+    open(folder());
+    openRow(control<QTreeWidget>("Dir1"), QStringLiteral("Album \uFFFD\uFFFD bad"));
+    EXPECT_EQ(form->state().dir1.path(), album);
+    EXPECT_EQ(fileNames(), QStringList({"01.mp3", "02.mp3"}));
+    click("Command6");
+    EXPECT_EQ(text1(), folder().u16string() + u"/Album \uFFFD\uFFFD bad\r\n");
+}
+
+TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReported) {
+    makeFile("top.mp3");
+    makeFile("アルバム/01 曲.mp3");
+    makeFile("gone/a.mp3");
+    open(folder());
+    click("Command1");
+    auto* dir1 = control<QTreeWidget>("Dir1");
+
+    openRow(dir1, QStringLiteral("アルバム"));
+    EXPECT_EQ(form->state().dir1.path(), folder("アルバム"));
+    EXPECT_EQ(fileNames(), QStringList({"01 曲.mp3"}));
+    EXPECT_TRUE(control<QListView>("File1")->selectionModel()->selectedRows().isEmpty());
+
+    open(folder());
+    form->state().text1.setText(u"my list\r\n");
+    std::filesystem::remove_all(folder("gone"));
+    openRow(dir1, QStringLiteral("gone"));
+    EXPECT_NE(takeFailure().find(folder("gone").u16string()), std::u16string::npos);
+    EXPECT_EQ(form->state().dir1.path(), folder());
+    EXPECT_EQ(fileNames(), QStringList({"top.mp3"}));
+    EXPECT_EQ(text1(), u"my list\r\n");
+}
+
+// A volume of the test's own: a bind mount under /media, which needs root.
+struct BindMount {
+    explicit BindMount(const std::filesystem::path& source)
+        : point("/media/tavrosk-test-" + std::to_string(getpid())) {
+        std::filesystem::create_directories(point);
+        mounted = ::mount(source.c_str(), point.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    ~BindMount() { unmount(); }
+    void unmount() {
+        if (mounted)
+            ::umount(point.c_str());
+        mounted = false;
+        std::filesystem::remove(point);
+    }
+    std::filesystem::path point;
+    bool mounted;
+};
+
+TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
+    makeFile("usb/曲.mp3");
+    BindMount usb(folder("usb"));
+    if (!usb.mounted)
+        GTEST_SKIP() << "mounting a test volume needs root";
+    form->showStartFolder(folder());
+    auto* drive1 = control<QComboBox>("Drive1");
+    QStringList roots;
+    for (int i = 0; i < drive1->count(); ++i)
+        roots.push_back(drive1->itemData(i).toString());
+    EXPECT_TRUE(roots.contains(QStringLiteral("/")));
+    EXPECT_TRUE(roots.contains(QString::fromStdString(usb.point)));
+    for (const char* pseudo : {"/proc", "/sys", "/dev", "/dev/shm", "/run"})
+        EXPECT_FALSE(roots.contains(QLatin1String(pseudo))) << pseudo;
+
+    // Picked by keyboard: from the start folder's volume to the test volume.
+    const auto pick = [&](const std::filesystem::path& root) {
+        drive1->setFocus();
+        const int target = static_cast<int>(roots.indexOf(QString::fromStdString(root)));
+        while (drive1->currentIndex() != target)
+            QTest::keyClick(drive1, drive1->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    };
+    pick(usb.point);
+    EXPECT_EQ(form->state().dir1.path(), usb.point);
+    EXPECT_EQ(fileNames(), QStringList({"曲.mp3"}));
+
+    // The medium is taken out: picking it again says so and the lists stay.
+    pick("/");
+    usb.unmount();
+    pick(usb.point);
+    EXPECT_NE(takeFailure().find(usb.point.u16string()), std::u16string::npos);
+    EXPECT_EQ(form->state().dir1.path(), "/");
+}
+
+} // namespace
+} // namespace tavrosk::test

@@ -1,0 +1,128 @@
+#include "WindowFixture.h"
+
+#include "app/MessageBoxReport.h"
+#include "export/ClipboardExport.h"
+
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace tavrosk::test {
+namespace {
+
+int selectedRows(QListView* view) { return static_cast<int>(view->selectionModel()->selectedRows().size()); }
+
+TEST_F(WindowTest, ButtonsBuildTheListAndTheClipboardHoldsItExactly) {
+    for (const char* name : {"01 Intro.mp3", "02 Song.WAV", "03 曲.ogg", "04 keep.Mp3"})
+        makeFile(name);
+    open(folder());
+    auto* view = control<QListView>("File1");
+
+    click("Command1");
+    EXPECT_EQ(selectedRows(view), 4);
+    click("Command2");
+    click("Command6");
+    QTest::keyClicks(control<QLineEdit>("Text2"), QStringLiteral("ogg"));
+    click("Command5");
+    const std::u16string list = u"01 Intro\r\n02 Song\r\n03 曲\r\n04 keep.Mp3\r\n" + folder().u16string() + u"\r\n";
+    EXPECT_EQ(text1(), list);
+
+    click("Command4");
+    EXPECT_EQ(clipboardFromOtherProcess(), QString::fromStdU16String(list).toUtf8());
+    EXPECT_EQ(text1(), u"");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), QString());
+
+    // The user's own selection counts: a click, then a Ctrl-click.
+    click("Command3");
+    EXPECT_EQ(selectedRows(view), 0);
+    const auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(view->model()->index(row, 0)).center());
+    };
+    clickRow(3, Qt::NoModifier);
+    clickRow(1, Qt::ControlModifier);
+    click("Command2");
+    EXPECT_EQ(text1(), u"02 Song.WAV\r\n04 keep.Mp3\r\n");
+}
+
+TEST_F(WindowTest, FortyThousandFilesAreListedAppendedStrippedAndCopiedWhole) {
+    constexpr int count = 40000;
+    for (int i = 0; i < count; ++i)
+        makeFile(QByteArray::number(i) + " x.mp3");
+    open(folder());
+    ASSERT_EQ(form->state().file1.count(), static_cast<std::size_t>(count));
+
+    click("Command1");
+    click("Command2");
+    EXPECT_EQ(selectedRows(control<QListView>("File1")), count);
+    const std::u16string list = text1();
+    EXPECT_EQ(std::count(list.begin(), list.end(), u'\n'), count);
+    EXPECT_TRUE(list.starts_with(u"0 x.mp3\r\n1 x.mp3\r\n2 x.mp3\r\n") && list.ends_with(u"\r\n39999 x.mp3\r\n"));
+
+    click("Command5");
+    click("Command4");
+    const QByteArray copied = clipboardFromOtherProcess();
+    EXPECT_EQ(copied.count("\r\n"), count);
+    EXPECT_TRUE(copied.startsWith("0 x\r\n1 x\r\n") && copied.endsWith("\r\n39999 x\r\n"));
+}
+
+TEST_F(WindowTest, AClipboardHeldElsewhereIsReportedInAMessageBoxAndTheListStays) {
+    QProcess hog;
+    hog.start(QStringLiteral(TAVROSK_X11_PEER), {QStringLiteral("hog")});
+    ASSERT_TRUE(hog.waitForStarted() && hog.waitForReadyRead());
+    form->state().text1.setText(u"my list\r\n");
+
+    // The box the user sees, answered by its OK button.
+    QString shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->buttons().front()->click();
+        }
+    });
+    answer.start(50);
+    MessageBoxReport boxes;
+    boxes.setParent(form.get());
+    RunCommand(boxes, [&] { CopyListToClipboard(form->state()); });
+    EXPECT_TRUE(shown.contains(QStringLiteral("クリップボード"))) << shown.toStdString();
+    EXPECT_EQ(text1(), u"my list\r\n");
+
+    hog.kill();
+    hog.waitForFinished();
+    click("Command4");
+    EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("my list\r\n"));
+}
+
+TEST_F(WindowTest, ExportCopiesFirstAndClicksDuringItAreHandledAfterItOnce) {
+    form->state().text1.setText(u"0012.mp3\r\n");
+    const QPoint path = control<QPushButton>("Command6")->rect().center();
+    const QPoint at = control<QPushButton>("Command6")->mapToGlobal(path);
+    // While the application starts, the user clicks "パス名を付加" twice.
+    calls.onCall = [at](const std::string& call) {
+        if (call == "server.createApplication")
+            QProcess::execute(QStringLiteral("xdotool"),
+                              {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
+                               QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
+                               QStringLiteral("--delay"), QStringLiteral("600"), QStringLiteral("1")});
+    };
+
+    click("Command7");
+    EXPECT_EQ(calls.calls, std::vector<std::string>({"server.createApplication", "app.makeVisible", "app.addWorkbook",
+                                                     "book.addWorksheet", "sheet.setName", "sheet.keepColumnAAsText",
+                                                     "sheet.paste", "sheet.autoFitColumnA"}));
+    EXPECT_EQ(spreadsheet.name, u"タヴロスク");
+    EXPECT_EQ(spreadsheet.live, 0);
+    EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("0012.mp3\r\n"));
+    QTest::qWait(300);
+    const std::u16string line = folder().u16string() + u"\r\n";
+    EXPECT_EQ(text1(), line + line);
+}
+
+} // namespace
+} // namespace tavrosk::test
