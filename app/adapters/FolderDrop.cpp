@@ -1,0 +1,53 @@
+#include "app/adapters/FolderDrop.h"
+
+#include "navigation/HandedOver.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QWidget>
+
+#include <utility>
+
+namespace tavrosk {
+
+namespace {
+
+// Read as bytes rather than through QUrl, which turns escapes that are not
+// UTF-8 into replacement characters.
+const QString kUriList = QStringLiteral("text/uri-list");
+
+} // namespace
+
+std::vector<std::filesystem::path> DroppedPaths(const QMimeData& data) {
+    if (!data.hasFormat(kUriList))
+        return {};
+    const QByteArray list = data.data(kUriList);
+    return PathsFromUriList(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
+}
+
+FolderDrop::FolderDrop(QWidget& window, Open open) : QObject(&window), open_(std::move(open)) {
+    window.setAcceptDrops(true);
+    window.installEventFilter(this);
+    for (QWidget* control : window.findChildren<QWidget*>())
+        control->installEventFilter(this);
+}
+
+bool FolderDrop::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    // The data is fetched from the dragging program once, on entering.
+    if (type == QEvent::DragEnter)
+        dropped_ = DroppedPaths(*drop->mimeData());
+    if (dropped_.empty())
+        return QObject::eventFilter(watched, event);
+    // Copy, never move: on a move the file manager would delete what it sent.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop)
+        open_(std::exchange(dropped_, {}));
+    return true;
+}
+
+} // namespace tavrosk

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QObject>
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+class QMimeData;
+class QWidget;
+
+namespace tavrosk {
+
+// Takes folders and files dropped from a file manager anywhere on a window,
+// its text fields included: a drop that carries file:// URIs is handed to
+// open as local paths. Any other drop is left to the control under it.
+class FolderDrop final : public QObject {
+    Q_OBJECT
+public:
+    using Open = std::function<void(const std::vector<std::filesystem::path>&)>;
+
+    // Watches the window and every control on it, so it must come after them.
+    FolderDrop(QWidget& window, Open open);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Open open_;
+    std::vector<std::filesystem::path> dropped_;
+};
+
+// The local paths a drop names; empty for anything else.
+std::vector<std::filesystem::path> DroppedPaths(const QMimeData& data);
+
+} // namespace tavrosk
