@@ -37,11 +37,16 @@ bool FolderDrop::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
+    if (!drop->mimeData()->hasFormat(kUriList))
+        return QObject::eventFilter(watched, event);
     // The data is fetched from the dragging program once, on entering.
     if (type == QEvent::DragEnter)
         dropped_ = DroppedPaths(*drop->mimeData());
-    if (dropped_.empty())
-        return QObject::eventFilter(watched, event);
+    // Links and other URIs are refused everywhere, text fields included.
+    if (dropped_.empty()) {
+        drop->ignore();
+        return true;
+    }
     // Copy, never move: on a move the file manager would delete what it sent.
     drop->setDropAction(Qt::CopyAction);
     drop->accept();

@@ -13,7 +13,8 @@ namespace tavrosk {
 
 // Takes folders and files dropped from a file manager anywhere on a window,
 // its text fields included: a drop that carries file:// URIs is handed to
-// open as local paths. Any other drop is left to the control under it.
+// open as local paths. Other URI lists are refused; any other drop is left
+// to the control under it.
 class FolderDrop final : public QObject {
     Q_OBJECT
 public:
