@@ -77,14 +77,15 @@ TEST_F(HandOverTest, StartsInTheFolderTheArgumentsName) {
 }
 
 // Delivers a drop to that control of the shown window, as Qt does for a drag
-// from another program; returns whether the window took it.
+// from another program with Shift held, which asks for a move; returns
+// whether the window took it.
 bool drop(QWidget* target, const std::string& uriList) {
     QMimeData data;
     data.setData(QStringLiteral("text/uri-list"), QByteArray::fromStdString(uriList));
     const QPoint at = target->rect().center();
-    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(target, &enter);
-    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
+    QDropEvent dropped(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(target, &dropped);
     QCoreApplication::processEvents();
     // Never a move: the file manager would delete what it sent.
