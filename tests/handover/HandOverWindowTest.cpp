@@ -10,12 +10,11 @@
 #include <fstream>
 
 namespace tavrosk::test {
-namespace {
 
 namespace fs = std::filesystem;
 
-// The music tree: "other/x.mp3", "bad/" holds two names that both show as
-// "�.mp3" and differ only in their (not UTF-8) bytes.
+// The music tree: sub/ and other/ with a few files, a FIFO, and bad/ with two
+// names that both show as "�.mp3" and differ only in their (not UTF-8) bytes.
 class HandOverTest : public WindowTest {
 protected:
     void SetUp() override {
@@ -79,7 +78,7 @@ TEST_F(HandOverTest, StartsInTheFolderTheArgumentsName) {
 // Delivers a drop to that control of the shown window, as Qt does for a drag
 // from another program with Shift held, which asks for a move; returns
 // whether the window took it.
-bool drop(QWidget* target, const std::string& uriList) {
+static bool drop(QWidget* target, const std::string& uriList) {
     QMimeData data;
     data.setData(QStringLiteral("text/uri-list"), QByteArray::fromStdString(uriList));
     const QPoint at = target->rect().center();
@@ -111,5 +110,4 @@ TEST_F(HandOverTest, DroppedFoldersAndFilesOpenWithTheFilesSelected) {
     EXPECT_EQ(text1(), u"");
 }
 
-} // namespace
 } // namespace tavrosk::test

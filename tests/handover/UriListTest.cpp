@@ -6,7 +6,6 @@
 #include <vector>
 
 namespace tavrosk {
-namespace {
 
 struct UriCase {
     const char* uriList;
@@ -38,5 +37,4 @@ TEST(UriList, FileUrisBecomeTheirPathsAsBytes) {
     }
 }
 
-} // namespace
 } // namespace tavrosk

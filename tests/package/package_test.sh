@@ -16,7 +16,6 @@ fail() { echo "package test: $*" >&2; exit 1; }
 
 cpack --config "$1/CPackConfig.cmake" -B "$work/out" >/dev/null
 deb=$work/out/tavrosk_1.00-1_amd64.deb
-[[ -f $deb ]] || fail "no $deb"
 dpkg-deb -x "$deb" "$work/root"
 
 exec_line=$(sed -n 's/^Exec=//p' "$work/root/usr/share/applications/org.tavrosk.Tavrosk.desktop")
