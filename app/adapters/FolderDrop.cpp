@@ -16,14 +16,13 @@ namespace {
 // UTF-8 into replacement characters.
 const QString kUriList = QStringLiteral("text/uri-list");
 
-} // namespace
-
-std::vector<std::filesystem::path> DroppedPaths(const QMimeData& data) {
-    if (!data.hasFormat(kUriList))
-        return {};
+// The local paths a drop names; empty for anything else.
+std::vector<std::filesystem::path> droppedPaths(const QMimeData& data) {
     const QByteArray list = data.data(kUriList);
     return PathsFromUriList(std::string_view(list.constData(), static_cast<std::size_t>(list.size())));
 }
+
+} // namespace
 
 FolderDrop::FolderDrop(QWidget& window, Open open) : QObject(&window), open_(std::move(open)) {
     window.setAcceptDrops(true);
@@ -41,7 +40,7 @@ bool FolderDrop::eventFilter(QObject* watched, QEvent* event) {
         return QObject::eventFilter(watched, event);
     // The data is fetched from the dragging program once, on entering.
     if (type == QEvent::DragEnter)
-        dropped_ = DroppedPaths(*drop->mimeData());
+        dropped_ = droppedPaths(*drop->mimeData());
     // Links and other URIs are refused everywhere, text fields included.
     if (dropped_.empty()) {
         drop->ignore();

@@ -6,7 +6,6 @@
 #include <functional>
 #include <vector>
 
-class QMimeData;
 class QWidget;
 
 namespace tavrosk {
@@ -29,8 +28,5 @@ private:
     Open open_;
     std::vector<std::filesystem::path> dropped_;
 };
-
-// The local paths a drop names; empty for anything else.
-std::vector<std::filesystem::path> DroppedPaths(const QMimeData& data);
 
 } // namespace tavrosk
