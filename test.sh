@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-scripts/install-packages.sh build run test
+scripts/install-packages.sh build run test package
 
 strict=OFF
 [[ "${CI:-}" == "true" ]] && strict=ON

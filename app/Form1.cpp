@@ -2,6 +2,7 @@
 
 #include "app/Layout.h"
 #include "app/Pictures.h"
+#include "app/adapters/FolderDrop.h"
 #include "app/adapters/SharedFolderRead.h"
 #include "app/widgets/FolderTree.h"
 #include "app/widgets/GraphicalButton.h"
@@ -10,6 +11,7 @@
 #include "commands/RunCommand.h"
 #include "export/ClipboardExport.h"
 #include "export/SpreadsheetExport.h"
+#include "navigation/HandedOver.h"
 #include "navigation/NameText.h"
 #include "navigation/Navigation.h"
 
@@ -72,6 +74,7 @@ Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& lo
     state_ = std::make_unique<FormState>(
         FormState{*listText_, *extraExtension_, *files_, *folders_, *drives_, clipboard_});
     bindEvents();
+    new FolderDrop(*this, [this](const std::vector<std::filesystem::path>& paths) { openDropped(paths); });
 }
 
 Form1::~Form1() = default;
@@ -172,11 +175,25 @@ void Form1::bindEvents() {
     folders_->changed().subscribe([this] { RunCommand(report_, [this] { OnFolderChange(state()); }); });
 }
 
-void Form1::showStartFolder(const std::filesystem::path& folder) {
+bool Form1::showStartFolder(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files) {
     drives_->showVolumeOf(folder);
+    bool shown = false;
     RunCommand(report_, [&] {
         folders_->show(folder);
         files_->setPath(folders_->path());
+        files_->selectFiles(files);
+        shown = true;
+    });
+    return shown;
+}
+
+void Form1::openDropped(const std::vector<std::filesystem::path>& paths) {
+    RunCommand(report_, [&] {
+        const FolderToOpen target = FolderToOpenFor(paths);
+        // The file list follows through the folder list's change.
+        folders_->setPath(target.folder);
+        drives_->showVolumeOf(folders_->path());
+        files_->selectFiles(target.files);
     });
 }
 

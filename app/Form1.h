@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -40,8 +41,13 @@ public:
     FormState& state() { return *state_; }
 
     // Shows the start folder in the drive, folder and file lists without
-    // running the chain; a failure to read it is reported.
-    void showStartFolder(const std::filesystem::path& folder);
+    // running the chain, and selects those of its files; a failure to read
+    // it is reported, and then false is returned.
+    bool showStartFolder(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files = {});
+
+    // Opens the folder that paths dropped from a file manager name, as if it
+    // had been chosen in the folder list, with the dropped files selected.
+    void openDropped(const std::vector<std::filesystem::path>& paths);
 
 private:
     void createControls();

@@ -3,12 +3,11 @@
 #include "app/platform/ClipboardAfterExit.h"
 #include "app/platform/SpreadsheetBackend.h"
 #include "app/platform/Topmost.h"
+#include "app/StartArguments.h"
 #include "app/UiFont.h"
 
 #include <QApplication>
 #include <QScreen>
-
-#include <filesystem>
 
 int main(int argc, char* argv[]) {
     // The window keeps itself on top through X11; under Wayland it runs
@@ -30,7 +29,7 @@ int main(int argc, char* argv[]) {
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
 
-    form.showStartFolder(std::filesystem::current_path());
+    ShowStartFolder(form, report, StartArguments(argc, argv));
     MakeTopmost(form);
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());

@@ -10,7 +10,9 @@
 #include <QScopedValueRollback>
 #include <QStringListModel>
 
+#include <algorithm>
 #include <string>
+#include <unordered_map>
 
 namespace tavrosk {
 
@@ -90,14 +92,34 @@ void FileListAdapter::setPath(const std::filesystem::path& folder) {
         unsorted.push_back(QString::fromStdU16String(DisplayName(PathText(file))));
     QStringList names;
     names.reserve(unsorted.size());
-    for (qsizetype i : NaturalOrder(unsorted))
+    std::vector<std::filesystem::path> files;
+    files.reserve(contents.files.size());
+    for (qsizetype i : NaturalOrder(unsorted)) {
         names.push_back(unsorted[i]);
+        files.push_back(contents.files[static_cast<std::size_t>(i)]);
+    }
 
     // A new folder starts with nothing selected.
     viewUpdatePending_ = false;
     selected_.assign(static_cast<std::size_t>(names.size()), 0);
+    files_ = std::move(files);
     QScopedValueRollback guard(updatingView_, true);
     model_->setStringList(names);
+}
+
+void FileListAdapter::selectFiles(const std::vector<std::filesystem::path>& names) {
+    std::unordered_map<std::filesystem::path::string_type, std::size_t> positions;
+    positions.reserve(files_.size());
+    for (std::size_t position = 0; position < files_.size(); ++position)
+        positions.emplace(files_[position].native(), position);
+    std::size_t first = files_.size();
+    for (const std::filesystem::path& name : names)
+        if (const auto found = positions.find(name.native()); found != positions.end()) {
+            setSelected(found->second, true);
+            first = std::min(first, found->second);
+        }
+    if (first < files_.size())
+        view_.scrollTo(model_->index(static_cast<int>(first)));
 }
 
 } // namespace tavrosk

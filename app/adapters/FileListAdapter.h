@@ -34,6 +34,11 @@ public:
     void setSelected(std::size_t position, bool selected) override;
     void setPath(const std::filesystem::path& folder) override;
 
+    // Selects the entries with those bare names, compared as the file system
+    // spells them (bytes on POSIX), not as shown; other entries keep their
+    // state, and names not listed are passed over.
+    void selectFiles(const std::vector<std::filesystem::path>& names);
+
     // Brings the view's selection in line with the flags now, rather than
     // when the event loop next runs.
     void applySelectionToView();
@@ -45,6 +50,8 @@ private:
     QListView& view_;
     SharedFolderRead& reading_;
     QStringListModel* model_;
+    // The entries' names as the file system spells them, in the list's order.
+    std::vector<std::filesystem::path> files_;
     std::vector<char> selected_;
     bool viewUpdatePending_ = false;
     bool updatingView_ = false;

@@ -13,7 +13,6 @@ namespace tavrosk::test {
 
 void WindowTest::SetUp() {
     ASSERT_TRUE(tree.isValid());
-    root = std::filesystem::canonical(tree.path().toStdString());
     longCall = std::make_unique<WorkerLongCall>();
     form = std::make_unique<Form1>(report, spreadsheet, *longCall);
     form->showStartFolder(root);
@@ -23,6 +22,7 @@ void WindowTest::SetUp() {
 
 void WindowTest::TearDown() {
     form.reset();
+    std::filesystem::remove_all(root);  // QTemporaryDir leaves names that are not UTF-8
     EXPECT_TRUE(report.messages.empty()) << "unexpected failure reported";
 }
 

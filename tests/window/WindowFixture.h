@@ -42,7 +42,7 @@ protected:
     std::u16string takeFailure();
 
     QTemporaryDir tree;
-    std::filesystem::path root;
+    const std::filesystem::path root = std::filesystem::canonical(tree.path().toStdString());
     RecordingReport report;
     CallLog calls;
     RecordingSpreadsheet spreadsheet{calls};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Makes the Debian package from a build tree and checks it without installing
+# it: unpacked into a temporary root, the program the desktop entry names
+# starts on a folder and shows its window; lintian finds no error or warning.
+#   package_test.sh BUILD_DIR
+set -euo pipefail
+work=$(mktemp -d)
+app=
+cleanup() {
+    [[ -n $app ]] && kill "$app" 2>/dev/null || true
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "package test: $*" >&2; exit 1; }
+
+cpack --config "$1/CPackConfig.cmake" -B "$work/out" >/dev/null
+deb=$work/out/tavrosk_1.00-1_amd64.deb
+dpkg-deb -x "$deb" "$work/root"
+
+exec_line=$(sed -n 's/^Exec=//p' "$work/root/usr/share/applications/org.tavrosk.Tavrosk.desktop")
+program=$work/root/usr/bin/${exec_line%% *}
+[[ $exec_line == *' %f' && -x $program ]] || fail "Exec=$exec_line names no installed program"
+
+mkdir "$work/music"
+"$program" "$work/music" &
+app=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^タヴロスク作成支援ツール$' >/dev/null ||
+    fail "the unpacked program showed no window"
+kill -0 "$app" || fail "the unpacked program ended"
+
+lintian --fail-on error,warning "$deb" 2>/dev/null
