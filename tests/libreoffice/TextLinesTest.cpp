@@ -1,5 +1,4 @@
 #include "export/libreoffice/TextLines.h"
-#include "export/libreoffice/WidthEstimate.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +21,6 @@ TEST(SplitLines, SplitsAtEveryLineBreakAndAddsNoRowForTheFinalOne) {
     EXPECT_EQ(lines(u"a\r"), (Lines{u"a"}));
     EXPECT_EQ(lines(u"a\n\nb\r\n\r\nc\r\rd\n\n"), (Lines{u"a", u"", u"b", u"", u"c", u"", u"d", u""}));
     EXPECT_TRUE(lines(u"").empty());
-}
-
-TEST(WidthEstimate, PicksTheWidestLinesByTheWidthOfTheirCharacters) {
-    const std::vector<std::u16string_view> lines = {u"iiiiiiiiiiii", u"WWWWW", u"ab", u"アーティスト", u"e\u0301"};
-    EXPECT_EQ(likelyWidest(lines, 2), (std::vector<std::size_t>{3, 1}));
-    EXPECT_EQ(likelyWidest(lines, 9).size(), lines.size());
-    EXPECT_EQ(estimatedWidth(u"e\u0301"), estimatedWidth(u"e"));
 }
 
 } // namespace
