@@ -3,6 +3,7 @@
 #include "app/Layout.h"
 #include "app/Pictures.h"
 #include "app/adapters/SharedFolderRead.h"
+#include "app/widgets/EnterClicks.h"
 #include "app/widgets/FolderTree.h"
 #include "app/widgets/GraphicalButton.h"
 #include "commands/ExtensionStripping.h"
@@ -123,7 +124,9 @@ void Form1::createControls() {
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text1_->setTabChangesFocus(true);
 
+    auto* enterClicks = new EnterClicks(this);
     for (QPushButton* button : {command1_, command2_, command3_, command4_, command5_, command6_, command7_}) {
+        button->installEventFilter(enterClicks);
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);

@@ -25,5 +25,29 @@ TEST_F(WindowTest, OpeningTheOpenFolderAgainKeepsTheSelection) {
     EXPECT_EQ(view->selectionModel()->selectedRows().size(), 1);
 }
 
+TEST_F(WindowTest, EnterClicksTheFocusedButtonButNoneFromATextField) {
+    form->state().text1.setText(u"x\r\n");
+    auto* extension = control<QLineEdit>("Text2");
+    extension->setFocus();
+    QTest::keyClick(extension, Qt::Key_Return);
+    EXPECT_EQ(text1(), u"x\r\n");
+
+    const struct {
+        const char* button;
+        Qt::Key key;
+        std::u16string list;
+    } presses[] = {{"Command3", Qt::Key_Return, u""}, {"Command6", Qt::Key_Enter, folder().toStdU16String() + u"\r\n"}};
+    for (const auto& press : presses) {
+        auto* button = control<QPushButton>(press.button);
+        button->setFocus();
+        QTest::keyClick(button, press.key);
+        EXPECT_EQ(text1(), press.list) << press.button;
+    }
+    auto* edit = control<QPlainTextEdit>("Text1");
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(text1(), presses[1].list + u"\r\n");
+}
+
 } // namespace
 } // namespace tavrosk::test
