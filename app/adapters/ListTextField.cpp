@@ -27,6 +27,14 @@ std::u16string fromWidget(const QString& text) {
     return out;
 }
 
+// Replaces the cursor's selection as one step of the field's undo.
+void insertAsOneStep(QTextCursor& cursor, std::u16string_view text) {
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    cursor.insertText(toWidget(text));
+    cursor.endEditBlock();
+}
+
 } // namespace
 
 ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit) {
@@ -54,7 +62,9 @@ void ListTextField::setText(const std::u16string& text) {
         return;
     {
         QScopedValueRollback guard(writing_, true);
-        edit_.setPlainText(toWidget(text));
+        QTextCursor cursor(edit_.document());
+        cursor.select(QTextCursor::Document);
+        insertAsOneStep(cursor, text);
     }
     known_ = text;
     knownValid_ = true;
@@ -68,7 +78,7 @@ void ListTextField::append(std::u16string_view tail) {
         QScopedValueRollback guard(writing_, true);
         QTextCursor cursor(edit_.document());
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(toWidget(tail));
+        insertAsOneStep(cursor, tail);
     }
     known_ += tail;
 }

@@ -11,8 +11,9 @@ namespace tavrosk {
 // Text1: a multi-line text field. The widget keeps paragraphs, not line
 // endings: it drops every CR of "\r\n". So a line break reads back as CR LF,
 // and between user edits the field returns exactly the text last written,
-// whatever it held. Writes touch the widget once and only when the text
-// changes.
+// whatever it held. Each write is one step of the field's own undo, so
+// Ctrl+Z brings back what a command replaced. Writes touch the widget once
+// and only when the text changes.
 class ListTextField final : public QObject, public TextField {
     Q_OBJECT
 public:

@@ -25,6 +25,22 @@ TEST_F(WindowTest, OpeningTheOpenFolderAgainKeepsTheSelection) {
     EXPECT_EQ(view->selectionModel()->selectedRows().size(), 1);
 }
 
+TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
+    auto* edit = control<QPlainTextEdit>("Text1");
+    auto* extension = control<QLineEdit>("Text2");
+    QTest::keyClicks(edit, QStringLiteral("a.ogg"));
+    QTest::keyClicks(extension, QStringLiteral("ogg"));
+    for (const char* button : {"Command5", "Command6", "Command3", "Command4"}) {
+        click(button);
+        EXPECT_NE(text1(), u"a.ogg") << button;
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        if (extension->text().isEmpty())
+            QTest::keyClick(extension, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text1(), u"a.ogg") << button;
+        EXPECT_EQ(extension->text(), QStringLiteral("ogg")) << button;
+    }
+}
+
 TEST_F(WindowTest, EnterClicksTheFocusedButtonButNoneFromATextField) {
     form->state().text1.setText(u"x\r\n");
     auto* extension = control<QLineEdit>("Text2");
