@@ -6,6 +6,7 @@
 #include "app/widgets/EnterClicks.h"
 #include "app/widgets/FolderTree.h"
 #include "app/widgets/GraphicalButton.h"
+#include "app/widgets/ListEdit.h"
 #include "commands/ExtensionStripping.h"
 #include "commands/ListCommands.h"
 #include "commands/RunCommand.h"
@@ -118,7 +119,7 @@ void Form1::createControls() {
     label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label5_ = label(QStringLiteral("TextBox 1"), "Label5", this);
 
-    text1_ = named(new QPlainTextEdit(this), "Text1");
+    text1_ = named(new ListEdit(this), "Text1");
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
