@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "app/MessageBoxReport.h"
 #include "app/platform/ClipboardAfterExit.h"
+#include "app/platform/Display.h"
 #include "app/platform/SpreadsheetBackend.h"
 #include "app/platform/Topmost.h"
 #include "app/UiFont.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
 #include <filesystem>
 
 int main(int argc, char* argv[]) {
@@ -16,6 +18,11 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+
+    if (const std::string missing = tavrosk::MissingDisplay(); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+        return 1;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrosk"));
