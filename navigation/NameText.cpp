@@ -67,10 +67,26 @@ std::u16string decodeUtf8(std::string_view bytes, bool* wellFormed = nullptr) {
 }
 
 // Names made on Japanese Windows (archives, old CDs, FAT media) are CP932
-// bytes. A name is read as CP932 only when all of it is CP932, it holds at
-// least one double-byte character and no user-defined one (U+E000..U+F8FF).
-// Bytes A1..DF alone read as half-width katakana, but such a name is far more
-// often Latin-1 ("\xC4\xD6\xDC" is "ÄÖÜ", not "ﾄﾖﾜ"): it stays U+FFFD.
+// bytes. Read as CP932, the bytes must hold a kana or a first-level (common)
+// kanji, lead bytes 82, 83 and 88..98, and nothing from the user-defined
+// area (F0..F9). Bytes that fit CP932 by chance mostly fail that: Latin-1
+// capitals with accents read as half-width katakana ("\xC4\xD6\xDC" is
+// "ÄÖÜ", not "ﾄﾖﾜ"), its small letters and broken UTF-8 as second-level
+// kanji (lead bytes E0..EA).
+bool readsAsJapanese(std::string_view bytes) {
+    bool common = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x81 || (lead >= 0xA1 && lead <= 0xDF))
+            continue;  // ASCII, half-width katakana
+        if (lead >= 0xF0 && lead <= 0xF9)
+            return false;
+        common = common || lead == 0x82 || lead == 0x83 || (lead >= 0x88 && lead <= 0x98);
+        ++i;  // the second byte of the character
+    }
+    return common;
+}
+
 std::optional<std::u16string> decodeCp932(std::string_view bytes) {
     const iconv_t converter = iconv_open("UTF-8", "CP932");
     if (converter == reinterpret_cast<iconv_t>(-1))
@@ -82,19 +98,11 @@ std::optional<std::u16string> decodeCp932(std::string_view bytes) {
     std::size_t outLeft = utf8.size();
     const bool converted = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(converter);
-    if (!converted)
+    // Only whole CP932 is read by the rule above.
+    if (!converted || !readsAsJapanese(bytes))
         return std::nullopt;
     utf8.resize(utf8.size() - outLeft);
-    std::u16string text = decodeUtf8(utf8);
-    bool doubleByte = false;
-    for (const char16_t c : text) {
-        if (c >= 0xE000 && c <= 0xF8FF)
-            return std::nullopt;
-        doubleByte = doubleByte || (c >= 0x80 && !(c >= 0xFF61 && c <= 0xFF9F));
-    }
-    if (!doubleByte)
-        return std::nullopt;
-    return text;
+    return decodeUtf8(utf8);
 }
 
 // One name of a path: UTF-8, else CP932 by the rule above, else UTF-8 with

@@ -17,6 +17,7 @@ TEST(PathText, ReadsUtf8ThenPlainCp932AndMarksTheRest) {
         {"\xC4\xD6\xDC.mp3", u"\uFFFD\uFFFD\uFFFD.mp3"},               // Latin-1 "ÄÖÜ", not half-width katakana
         {"Album \xFF\xFE bad", u"Album \uFFFD\uFFFD bad"},              // neither reading fits
         {"\xF0\x40 x", u"\uFFFD@ x"},                                   // CP932's user-defined area
+        {"Fran\xE7oise", u"Fran\uFFFDoise"},                             // Latin-1, not a second-level kanji
         {"/\xE9\x9F\xB3\xE6\xA5\xBD/\x89\xB9\x8A\x79/x\xC4", u"/音楽/音楽/x\uFFFD"},  // each folder on its own
     };
     for (const auto& c : cases)
