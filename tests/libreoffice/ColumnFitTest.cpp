@@ -14,12 +14,6 @@ namespace {
 
 using css::uno::Any;
 
-sal_Int32 widthOfColumnA(const Reference<XSpreadsheet>& sheet) {
-    sal_Int32 width = 0;
-    libreoffice::columnA(sheet)->getPropertyValue("Width") >>= width;
-    return width;
-}
-
 // Over a thousand lines, the widest made of a letter ("Ŵ") that a width table
 // of Latin text rates low, behind hundreds of lines of digits it rates high.
 TEST(CalcColumnFit, ColumnAOfALongListFitsItsWidestLine) {
@@ -33,11 +27,10 @@ TEST(CalcColumnFit, ColumnAOfALongListFitsItsWidestLine) {
     const auto before = sharedOffice().documents();
     libreoffice::CalcServer server(sharedOffice().options());
     runExport(server, true);
-    const auto after = sharedOffice().documents();
-    ASSERT_EQ(after.size(), before.size() + 1);
-    const auto document = *std::find_if(after.begin(), after.end(), [&](const auto& d) {
-        return std::find(before.begin(), before.end(), d) == before.end();
-    });
+    auto opened = sharedOffice().documents();
+    std::erase_if(opened, [&](const auto& d) { return std::find(before.begin(), before.end(), d) != before.end(); });
+    ASSERT_EQ(opened.size(), 1u);
+    const auto document = opened[0];
 
     // Calc's own fit of the same lines, on a sheet of the test's own.
     document->getSheets()->insertNewByName("reference", 0);
@@ -47,7 +40,12 @@ TEST(CalcColumnFit, ColumnAOfALongListFitsItsWidestLine) {
         libreoffice::writeColumnA(reference, std::vector<std::u16string_view>(lines.begin(), lines.end()));
     }
     libreoffice::columnA(reference)->setPropertyValue("OptimalWidth", Any(true));
-    EXPECT_EQ(widthOfColumnA(sheet(document, u"タヴロスク")), widthOfColumnA(reference));
+    const auto width = [](const Reference<XSpreadsheet>& of) {
+        sal_Int32 value = 0;
+        libreoffice::columnA(of)->getPropertyValue("Width") >>= value;
+        return value;
+    };
+    EXPECT_EQ(width(sheet(document, u"タヴロスク")), width(reference));
 }
 
 } // namespace
