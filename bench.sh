@@ -7,10 +7,13 @@ cd "$(dirname "$0")"
 
 scripts/install-packages.sh build run test
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release --parallel "$(nproc)" --target core_bench window_bench tavrosk
+cmake --build build/release --parallel "$(nproc)" --target core_bench window_bench office_bench tavrosk
 
 echo "== commands on in-memory controls"
 build/release/bench/core_bench
 echo
 echo "== the real window (folders are made under ${TMPDIR:-/tmp}/tavrosk-bench once)"
 tests/with-display.sh build/release/bench/window_bench build/release/app/tavrosk "${TMPDIR:-/tmp}/tavrosk-bench"
+echo
+echo "== the spreadsheet export (an office of its own is started first)"
+tests/with-display.sh build/release/bench/office_bench

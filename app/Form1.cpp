@@ -4,8 +4,10 @@
 #include "app/Pictures.h"
 #include "app/adapters/FolderDrop.h"
 #include "app/adapters/SharedFolderRead.h"
+#include "app/widgets/EnterClicks.h"
 #include "app/widgets/FolderTree.h"
 #include "app/widgets/GraphicalButton.h"
+#include "app/widgets/ListEdit.h"
 #include "commands/ExtensionStripping.h"
 #include "commands/ListCommands.h"
 #include "commands/RunCommand.h"
@@ -120,13 +122,15 @@ void Form1::createControls() {
     label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label5_ = label(QStringLiteral("TextBox 1"), "Label5", this);
 
-    text1_ = named(new QPlainTextEdit(this), "Text1");
+    text1_ = named(new ListEdit(this), "Text1");
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     text1_->setTabChangesFocus(true);
 
+    auto* enterClicks = new EnterClicks(this);
     for (QPushButton* button : {command1_, command2_, command3_, command4_, command5_, command6_, command7_}) {
+        button->installEventFilter(enterClicks);
         button->setAutoDefault(false);
         button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 #include "app/MessageBoxReport.h"
 #include "app/platform/ClipboardAfterExit.h"
+#include "app/platform/Display.h"
 #include "app/platform/SpreadsheetBackend.h"
 #include "app/platform/Topmost.h"
 #include "app/StartArguments.h"
@@ -9,12 +10,20 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cstdio>
+#include <string>
+
 int main(int argc, char* argv[]) {
     // The window keeps itself on top through X11; under Wayland it runs
     // through XWayland where that is there.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
         !qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "xcb");
+
+    if (const std::string missing = tavrosk::MissingDisplay(); !missing.empty()) {
+        std::fprintf(stderr, "%s\n", missing.c_str());
+        return 1;
+    }
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrosk"));

@@ -2,8 +2,14 @@
 
 #include "model/OperationFailed.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string_view>
+
+#ifndef _WIN32
+#include <iconv.h>
+#endif
 
 namespace tavrosk {
 
@@ -13,8 +19,11 @@ namespace {
 constexpr char16_t kReplacement = u'\uFFFD';
 
 // File names on POSIX systems are bytes, UTF-8 by convention. Decodes them,
-// turning each maximal invalid subsequence into one U+FFFD.
-std::u16string decodeUtf8(std::string_view bytes) {
+// turning each maximal invalid subsequence into one U+FFFD; wellFormed (if
+// given) tells whether there was none.
+std::u16string decodeUtf8(std::string_view bytes, bool* wellFormed = nullptr) {
+    if (wellFormed)
+        *wellFormed = true;
     std::u16string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
@@ -39,6 +48,8 @@ std::u16string decodeUtf8(std::string_view bytes) {
             code = code << 6 | (next & 0x3F);
         }
         if (length == 0 || taken < length) {
+            if (wellFormed)
+                *wellFormed = false;
             out += kReplacement;
             i += length == 0 ? 1 : taken;
             continue;
@@ -54,6 +65,57 @@ std::u16string decodeUtf8(std::string_view bytes) {
     }
     return out;
 }
+
+// Names made on Japanese Windows (archives, old CDs, FAT media) are CP932
+// bytes. Read as CP932, the bytes must hold a kana or a first-level (common)
+// kanji, lead bytes 82, 83 and 88..98, and nothing from the user-defined
+// area (F0..F9). Bytes that fit CP932 by chance mostly fail that: Latin-1
+// capitals with accents read as half-width katakana ("\xC4\xD6\xDC" is
+// "ÄÖÜ", not "ﾄﾖﾜ"), its small letters and broken UTF-8 as second-level
+// kanji (lead bytes E0..EA).
+bool readsAsJapanese(std::string_view bytes) {
+    bool common = false;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x81 || (lead >= 0xA1 && lead <= 0xDF))
+            continue;  // ASCII, half-width katakana
+        if (lead >= 0xF0 && lead <= 0xF9)
+            return false;
+        common = common || lead == 0x82 || lead == 0x83 || (lead >= 0x88 && lead <= 0x98);
+        ++i;  // the second byte of the character
+    }
+    return common;
+}
+
+std::optional<std::u16string> decodeCp932(std::string_view bytes) {
+    const iconv_t converter = iconv_open("UTF-8", "CP932");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string utf8(bytes.size() * 3, '\0');
+    char* in = const_cast<char*>(bytes.data());
+    std::size_t inLeft = bytes.size();
+    char* out = utf8.data();
+    std::size_t outLeft = utf8.size();
+    const bool converted = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(converter);
+    // Only whole CP932 is read by the rule above.
+    if (!converted || !readsAsJapanese(bytes))
+        return std::nullopt;
+    utf8.resize(utf8.size() - outLeft);
+    return decodeUtf8(utf8);
+}
+
+// One name of a path: UTF-8, else CP932 by the rule above, else UTF-8 with
+// U+FFFD.
+std::u16string decodeName(std::string_view bytes) {
+    bool wellFormed = true;
+    std::u16string text = decodeUtf8(bytes, &wellFormed);
+    if (!wellFormed) {
+        if (std::optional<std::u16string> legacy = decodeCp932(bytes))
+            return *std::move(legacy);
+    }
+    return text;
+}
 #endif
 
 } // namespace
@@ -62,7 +124,19 @@ std::u16string PathText(const std::filesystem::path& path) {
 #ifdef _WIN32
     return path.u16string();
 #else
-    return decodeUtf8(path.native());
+    // Each name on its own: a CP932 folder may sit inside UTF-8 ones. The
+    // separator '/' is never the second byte of a CP932 character.
+    const std::string_view bytes = path.native();
+    std::u16string text;
+    text.reserve(bytes.size());
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(bytes.find('/', start), bytes.size());
+        text += decodeName(bytes.substr(start, end - start));
+        if (end == bytes.size())
+            return text;
+        text += u'/';
+        start = end + 1;
+    }
 #endif
 }
 

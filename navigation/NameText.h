@@ -5,9 +5,10 @@
 
 namespace tavrosk {
 
-// A path or file name as text. On POSIX the bytes are read as UTF-8, and a
-// byte sequence that is not UTF-8 becomes U+FFFD, so that any name the file
-// system holds can be shown.
+// A path or file name as text. On POSIX each name of the path is read as
+// UTF-8; a name that is not UTF-8 but plainly CP932 (legacy Japanese) is read
+// as CP932; otherwise each byte sequence that is not UTF-8 becomes U+FFFD, so
+// that any name the file system holds can be shown.
 std::u16string PathText(const std::filesystem::path& path);
 
 // The path a text names, as the file system spells it (UTF-8 on POSIX).

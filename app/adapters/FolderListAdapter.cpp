@@ -62,7 +62,9 @@ void FolderListAdapter::setPath(const std::filesystem::path& path) {
 }
 
 void FolderListAdapter::openItem(QTreeWidgetItem* item) {
-    if (item)
+    // Opening the row of the folder that is open already changes nothing:
+    // the file list and its selection stay.
+    if (item && pathOf(*item) != current_)
         RunCommand(report_, [this, item] { open(pathOf(*item)); });
 }
 

@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -9,28 +10,58 @@ namespace tavrosk {
 
 namespace {
 
-// The widget's paragraphs use LF; the list uses CR LF.
-QString toWidget(std::u16string_view text) {
-    QString out = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return out;
+// The line break a paragraph of the widget starts with, where it is not the
+// list's CR LF.
+constexpr int kAfterLoneCr = 1;
+constexpr int kAfterLoneLf = 2;
+
+QString toQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::u16string fromWidget(const QString& text) {
+// The widget's text as the list holds it. Read raw, so that a no-break space
+// stays one (plain-text reading turns it into a space). A line separator
+// (Shift+Enter) is a line break like Enter.
+std::u16string fromWidget(const QTextDocument& document) {
     std::u16string out;
-    out.reserve(static_cast<std::size_t>(text.size()) + text.count(u'\n'));
-    for (QChar c : text) {
-        if (c == u'\n')
-            out += u'\r';
-        out += c.unicode();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            out += block.userState() == kAfterLoneCr ? u"\r" : block.userState() == kAfterLoneLf ? u"\n" : u"\r\n";
+        for (const QChar c : block.text()) {
+            if (c == QChar::LineSeparator)
+                out += u"\r\n";
+            else
+                out += c.unicode();
+        }
     }
     return out;
 }
 
 } // namespace
 
+void InsertListText(QTextCursor& cursor, std::u16string_view text) {
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i];
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            ++i;  // CR LF: the widget makes a paragraph of it
+            continue;
+        }
+        if (c != u'\r' && c != u'\n')
+            continue;
+        cursor.insertText(toQString(text.substr(start, i - start)));
+        cursor.insertBlock();
+        cursor.block().setUserState(c == u'\r' ? kAfterLoneCr : kAfterLoneLf);
+        start = i + 1;
+    }
+    cursor.insertText(toQString(text.substr(start)));
+    cursor.endEditBlock();
+}
+
 ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit) {
-    known_ = fromWidget(edit_.toPlainText());
+    known_ = fromWidget(*edit_.document());
     connect(edit_.document(), &QTextDocument::contentsChanged, this, [this] {
         if (!writing_)
             knownValid_ = false;
@@ -39,7 +70,7 @@ ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit)
 
 void ListTextField::refreshKnown() const {
     if (!knownValid_) {
-        known_ = fromWidget(edit_.toPlainText());
+        known_ = fromWidget(*edit_.document());
         knownValid_ = true;
     }
 }
@@ -54,7 +85,9 @@ void ListTextField::setText(const std::u16string& text) {
         return;
     {
         QScopedValueRollback guard(writing_, true);
-        edit_.setPlainText(toWidget(text));
+        QTextCursor cursor(edit_.document());
+        cursor.select(QTextCursor::Document);
+        InsertListText(cursor, text);
     }
     known_ = text;
     knownValid_ = true;
@@ -68,7 +101,7 @@ void ListTextField::append(std::u16string_view tail) {
         QScopedValueRollback guard(writing_, true);
         QTextCursor cursor(edit_.document());
         cursor.movePosition(QTextCursor::End);
-        cursor.insertText(toWidget(tail));
+        InsertListText(cursor, tail);
     }
     known_ += tail;
 }

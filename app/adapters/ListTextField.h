@@ -4,15 +4,25 @@
 
 #include <QObject>
 
+#include <string_view>
+
 class QPlainTextEdit;
+class QTextCursor;
 
 namespace tavrosk {
 
-// Text1: a multi-line text field. The widget keeps paragraphs, not line
-// endings: it drops every CR of "\r\n". So a line break reads back as CR LF,
-// and between user edits the field returns exactly the text last written,
-// whatever it held. Writes touch the widget once and only when the text
-// changes.
+// Inserts list text at the cursor, in place of its selection, as one step of
+// the field's undo. The widget keeps paragraphs, not line endings: CR LF
+// becomes a paragraph, and a lone CR or LF one marked as started by it, so
+// that the text reads back exactly. Used for the commands' writes and for
+// what the user pastes.
+void InsertListText(QTextCursor& cursor, std::u16string_view text);
+
+// Text1: a multi-line text field. A line break typed with Enter reads back
+// as CR LF; everything else, written or pasted, reads back as it was, a
+// no-break space included. Each write is one step of the field's own undo,
+// so Ctrl+Z brings back what a command replaced. Writes touch the widget
+// once and only when the text changes.
 class ListTextField final : public QObject, public TextField {
     Q_OBJECT
 public:

@@ -2,7 +2,6 @@
 
 #include "export/libreoffice/ClipboardText.h"
 #include "export/libreoffice/ColumnA.h"
-#include "export/libreoffice/ColumnFit.h"
 #include "export/libreoffice/RowHeightsHeld.h"
 #include "export/libreoffice/TextLines.h"
 #include "model/OperationFailed.h"
@@ -57,12 +56,13 @@ void CalcWorksheet::paste() {
         const OUString text = readClipboardText(connection_->office());
         RowHeightsHeld held(document_);
         writeColumnA(sheet_, splitLines(view(text)));
-        pasted_ = text;
     });
 }
 
 void CalcWorksheet::autoFitColumnA() {
-    connection_->run(u"列 A の幅を調整", [&] { fitColumnA(connection_->office(), sheet_, pasted_); });
+    // Calc's own fit lays out every cell of the column, so the widest line
+    // sets the width whatever the list's length.
+    connection_->run(u"列 A の幅を調整", [&] { columnA(sheet_)->setPropertyValue("OptimalWidth", Any(true)); });
 }
 
 } // namespace tavrosk::libreoffice

@@ -24,13 +24,13 @@ public:
     // call. (Calc's own paste commands ask about multi-line text in a dialog
     // first, which would hold the export until someone answered it.)
     void paste() override;
+    // Gives column A the width its widest line needs, as Calc measures it.
     void autoFitColumnA() override;
 
 private:
     std::shared_ptr<const OfficeConnection> connection_;
     css::uno::Reference<css::sheet::XSpreadsheetDocument> document_;
     css::uno::Reference<css::sheet::XSpreadsheet> sheet_;
-    OUString pasted_;  // the text paste() wrote into column A
 };
 
 } // namespace tavrosk::libreoffice

@@ -12,8 +12,13 @@
 #include <cppuhelper/implbase1.hxx>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <thread>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tavrosk::libreoffice {
 
@@ -39,6 +44,37 @@ std::vector<std::string> officeArguments(const OfficeOptions& options) {
         "--norestore", "--nologo", "--nodefault", "--nolockcheck"};
     arguments.insert(arguments.end(), options.extraArguments.begin(), options.extraArguments.end());
     return arguments;
+}
+
+// Where the office's UNO runtime puts the socket of a named pipe.
+std::string pipeSocketPath(const std::string& pipeName) {
+    const char* folder = ::access("/tmp", W_OK) == 0 ? "/tmp" : "/var/tmp";
+    return std::string(folder) + "/OSL_PIPE_" + std::to_string(::getuid()) + "_" + pipeName;
+}
+
+std::u16string ownerName(uid_t uid) {
+    if (const passwd* entry = ::getpwuid(uid))
+        return fromUtf8(entry->pw_name);
+    return u"UID " + fromUtf8(std::to_string(uid));
+}
+
+// Another local user may have made the pipe's socket first, to stand in for
+// the office and receive the list. Connects only to a socket of this user's
+// own (or to none there yet, when the office is still to make it).
+void checkPipeOwner(const std::string& pipeName) {
+    const std::string path = pipeSocketPath(pipeName);
+    struct stat status {};
+    if (::lstat(path.c_str(), &status) != 0 && errno == ENOENT)
+        return;
+    if (S_ISSOCK(status.st_mode) && status.st_uid == ::getuid())
+        return;
+    const std::u16string owner = ownerName(status.st_uid);
+    const std::u16string what = S_ISSOCK(status.st_mode) ? u"別のユーザー（" + owner + u"）のものです"
+                                                           : u"ソケットではありません（所有者 " + owner + u"）";
+    throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice との接続に使うパイプ「" + fromUtf8(path) +
+                              u"」が" + what + u"。安全のため接続しませんでした。リストはクリップボードにあります。",
+                          "pipe socket " + path + " not owned by this user (uid " +
+                              std::to_string(status.st_uid) + ", mode " + std::to_string(status.st_mode) + ")");
 }
 
 } // namespace
@@ -71,6 +107,7 @@ bool OfficeConnection::isLost() const {
 
 std::unique_ptr<OfficeConnection> OfficeConnection::tryConnect(
     const Reference<css::uno::XComponentContext>& local, const OfficeOptions& options) {
+    checkPipeOwner(options.pipeName);
     Reference<css::connection::XConnection> pipe;
     try {
         pipe = css::connection::Connector::create(local)->connect(connectionString(options));

@@ -21,7 +21,9 @@
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XSpreadsheetView.hpp>
+#include <com/sun/star/sheet/XSpreadsheets.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableColumns.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
@@ -149,6 +151,33 @@ TEST_F(OfficeExport, TheListArrivesAsTextInTheActiveSheetOfANewVisibleDocument) 
     exportList(second);
     expectColumnA(newSheet(documents), second);
     expectColumnA(tavrosk, lines);
+}
+
+// Over a thousand lines, the widest made of a letter ("Ŵ") that a width table
+// of Latin text rates low, behind hundreds of lines of digits it rates high.
+TEST_F(OfficeExport, ColumnAOfALongListFitsItsWidestLineExactly) {
+    Lines lines;
+    css::uno::Sequence<css::uno::Sequence<css::uno::Any>> cells(1200);
+    for (int i = 0; i < 1200; ++i) {
+        lines.push_back(i == 901 ? std::u16string(20, u'Ŵ') : i % 4 == 0 ? std::u16string(25, u'0') : u"曲 x");
+        const css::uno::Any cell(libreoffice::toOUString(lines.back()));
+        cells.getArray()[i] = css::uno::Sequence<css::uno::Any>(&cell, 1);
+    }
+    const auto before = office().documents();
+    exportList(lines);
+    const auto tavrosk = newSheet(before);
+    ASSERT_TRUE(tavrosk.is());
+    // Calc's own fit of the same lines, on a sheet of the test's own.
+    const auto document = office().documents().back();
+    document->getSheets()->insertNewByName("reference", 0);
+    const auto reference = sheet(document, u"reference");
+    Reference<css::sheet::XCellRangeData>(reference->getCellRangeByPosition(0, 0, 0, 1199), UNO_QUERY_THROW)
+        ->setDataArray(cells);
+    Reference<css::beans::XPropertySet>(
+        Reference<css::table::XColumnRowRange>(reference, UNO_QUERY_THROW)->getColumns()->getByIndex(0),
+        UNO_QUERY_THROW)->setPropertyValue("OptimalWidth", css::uno::Any(true));
+    EXPECT_EQ(property<sal_Int32>(tavrosk, 0, "Width"), property<sal_Int32>(reference, 0, "Width"));
+    closeDocuments();
 }
 
 TEST_F(OfficeExport, AfterTheUserClosesTheOfficeTheNextExportWorks) {

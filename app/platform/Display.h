@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace tavrosk {
+
+// Empty when a display answers; otherwise one line for the terminal saying
+// that none was found and how to start the tool. Asked before Qt starts,
+// which would otherwise end the program with its own advice.
+#ifdef _WIN32
+inline std::string MissingDisplay() {
+    return {};
+}
+#else
+std::string MissingDisplay();
+#endif
+
+} // namespace tavrosk

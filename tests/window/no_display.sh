@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Started with no display, or one that does not answer, the tool prints one
+# line that says so and exits with an error, rather than Qt's own advice.
+set -u
+for display in unset :987; do
+    if [[ $display == unset ]]; then run=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1")
+    else run=(env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$display" "$1"); fi
+    message=$("${run[@]}" 2>&1 >/dev/null) && { echo "exit status 0 with DISPLAY $display"; exit 1; }
+    if [[ $(wc -l <<<"$message") -ne 1 || $message != *画面が見つかりません*DISPLAY* ]]; then
+        printf 'DISPLAY %s:\n%s\n' "$display" "$message"
+        exit 1
+    fi
+done
