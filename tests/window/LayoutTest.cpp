@@ -1,7 +1,5 @@
 #include "WindowFixture.h"
 
-#include "app/Layout.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,7 +14,9 @@
 namespace tavrosk::test {
 namespace {
 
-using namespace layout;
+struct Twips {
+    int left, top, width, height;
+};
 
 struct Place {
     const char* name;
@@ -25,25 +25,33 @@ struct Place {
 };
 
 const Place kPlaces[] = {
-    {"Drive1", kDrive1, nullptr},
-    {"Dir1", kDir1, nullptr},
-    {"Label4", kLabel4, "リスト"},
-    {"File1", kFile1, nullptr},
-    {"Command6", kCommand6, "パス名を付加"},
-    {"Command1", kCommand1, "全ファイル選択"},
-    {"Command2", kCommand2, "リスト→TextBox 1"},
-    {"Text2", kText2, nullptr},
-    {"Label3", kLabel3, "TextBox 2"},
-    {"Label1", kLabel1, "↓拡張子消去↓"},
-    {"Command5", kCommand5, "WMA MP3 WAV   MID / TextBox 2"},
-    {"Command7", kCommand7, "To  Excel"},
-    {"Command4", kCommand4, "To ClipBoard"},
-    {"Command3", kCommand3, "クリヤー"},
-    {"Picture1", kPicture1, nullptr},
-    {"Label2", kLabel2, nullptr},
-    {"Label5", kLabel5, "TextBox 1"},
-    {"Text1", kText1, nullptr},
+    {"Drive1", {90, 60, 2850, 300}, nullptr},
+    {"Dir1", {90, 390, 2850, 6600}, nullptr},
+    {"Label4", {3150, 120, 525, 225}, "リスト"},
+    {"File1", {3000, 360, 4200, 6570}, nullptr},
+    {"Command6", {7320, 390, 1755, 375}, "パス名を付加"},
+    {"Command1", {7350, 840, 1755, 675}, "全ファイル選択"},
+    {"Command2", {7320, 1590, 1755, 675}, "リスト→TextBox 1"},
+    {"Text2", {7320, 2340, 855, 405}, nullptr},
+    {"Label3", {8250, 2490, 855, 195}, "TextBox 2"},
+    {"Label1", {7350, 2850, 1425, 225}, "↓拡張子消去↓"},
+    {"Command5", {7290, 3090, 1785, 675}, "WMA MP3 WAV   MID / TextBox 2"},
+    {"Command7", {7290, 3840, 825, 1095}, "To  Excel"},
+    {"Command4", {8130, 3840, 930, 1095}, "To ClipBoard"},
+    {"Command3", {7320, 5010, 1755, 675}, "クリヤー"},
+    {"Picture1", {7800, 5820, 765, 675}, nullptr},
+    {"Label2", {7350, 6540, 1695, 435}, nullptr},
+    {"Label5", {9210, 180, 885, 195}, "TextBox 1"},
+    {"Text1", {9150, 390, 4200, 6600}, nullptr},
 };
+
+int toPixels(int twips, double dpi) {
+    return static_cast<int>(twips * dpi / 1440.0 + 0.5);
+}
+
+QRect toPixels(const Twips& t, double dpi) {
+    return QRect(toPixels(t.left, dpi), toPixels(t.top, dpi), toPixels(t.width, dpi), toPixels(t.height, dpi));
+}
 
 QString captionOf(QWidget* widget) {
     if (auto* button = qobject_cast<QPushButton*>(widget))

@@ -22,7 +22,7 @@ wine=$(command -v wine || command -v wine64) || { echo "Wine is not installed" >
 
 cmake -S "$source_dir" -B "$build_dir" \
     -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
-    -DTAVROSK_BUILD_APP=OFF "$@"
+    "$@"
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 export WINEDEBUG=-all
