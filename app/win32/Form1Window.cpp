@@ -191,13 +191,18 @@ void Form1Window::placeControls() {
                      TRUE);
     }
     // The closed drop-down list is as high as its place: its selection
-    // field takes what the frame leaves.
+    // field takes what the frame leaves (asked again, as list boxes of
+    // different makers count the field's edge differently).
     HWND drive = control("Drive1");
-    RECT shown{};
-    GetWindowRect(drive, &shown);
-    const LRESULT field = SendMessageW(drive, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-    SendMessageW(drive, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1),
-                 field + pixels(controls::control("Drive1").place.height) - (shown.bottom - shown.top));
+    const int target = pixels(controls::control("Drive1").place.height);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        RECT shown{};
+        GetWindowRect(drive, &shown);
+        if (shown.bottom - shown.top == target)
+            break;
+        const LRESULT field = SendMessageW(drive, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
+        SendMessageW(drive, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field + target - (shown.bottom - shown.top));
+    }
 
     const int line = textHeight(window_, uiFont_) + 2;
     SendMessageW(control("File1"), LB_SETITEMHEIGHT, 0, line);
