@@ -52,13 +52,10 @@ struct RunningExe {
 
     void close() {
         PostMessageW(window, WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+        if (process.hProcess && WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
             TerminateProcess(process.hProcess, 1);
     }
-    ~RunningExe() {
-        if (process.hProcess && WaitForSingleObject(process.hProcess, 0) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 1);
-    }
+    ~RunningExe() { close(); }
 
     HWND ownWindow(const wchar_t* windowClass, const wchar_t* title) const {
         for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, windowClass, title));) {

@@ -2,8 +2,9 @@
 # Cross-builds tavrosk.exe and its tests with mingw-w64 into BUILD_DIR and runs
 # the tests under Wine on a private virtual X display, with the Wine prefix
 # kept inside BUILD_DIR. Needs no desktop and no input; works as root. Further
-# arguments go to cmake. With TAVROSK_WINE_RUN set, that command runs in the
-# prepared Wine session instead of the tests (bench/wine-bench.sh).
+# arguments go to cmake. With TAVROSK_WINE_RUN set to a Windows program and
+# its arguments, Wine runs that in the prepared session instead of the tests
+# (bench/wine-bench.sh).
 #   tests/windows/run-under-wine.sh BUILD_DIR [CMAKE_ARGS...]
 set -euo pipefail
 
@@ -61,7 +62,7 @@ fi
 "$wine" wineboot >/dev/null 2>&1
 
 if [[ -n ${TAVROSK_WINE_RUN:-} ]]; then
-    $TAVROSK_WINE_RUN
+    "$wine" $TAVROSK_WINE_RUN
 else
     ctest --test-dir "$build_dir" --output-on-failure
 fi
