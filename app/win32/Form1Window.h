@@ -38,7 +38,6 @@ public:
     // Creates the window, hidden, centred on its monitor, its controls on the
     // start folder (a failure to read it is reported).
     HWND create(const std::filesystem::path& startFolder);
-    HWND handle() const { return window_; }
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
