@@ -103,10 +103,8 @@ struct Factory final : IClassFactory {
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 2)
-        return 2;
-    logFile.open(argv[1], std::ios::app);
+int main(int, char** argv) {
+    logFile.open(argv[1], std::ios::app);  // COM starts it as registered: LOG -Embedding
     faultFile = argv[1] + std::string(".fault");
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     CLSID id;
