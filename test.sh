@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: the unit and window
-# tests (also in a sanitizer build), the LibreOffice tests, and the Windows
-# pieces cross-built with mingw and run under Wine.
+# tests (also in a sanitizer build), the LibreOffice tests, and tavrosk.exe
+# cross-built with mingw and clicked through under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,6 +21,6 @@ build_and_test() {
 
 build_and_test build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVROSK_SANITIZE=ON
-# The Windows pieces, cross-built with mingw-w64 and run under Wine on a
-# display of their own.
+# The Windows program and its tests, cross-built with mingw-w64 and run
+# under Wine on a display of their own.
 tests/windows/run-under-wine.sh build/windows -DTAVROSK_WARNINGS_AS_ERRORS="$strict"

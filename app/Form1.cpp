@@ -1,6 +1,6 @@
 #include "app/Form1.h"
 
-#include "app/Layout.h"
+#include "app/ControlTable.h"
 #include "app/Pictures.h"
 #include "app/adapters/FolderDrop.h"
 #include "app/adapters/SharedFolderRead.h"
@@ -36,8 +36,31 @@ Widget* named(Widget* widget, const char* name) {
     return widget;
 }
 
-QLabel* label(const QString& caption, const char* name, QWidget* parent) {
-    auto* result = named(new QLabel(caption, parent), name);
+QString caption(const char* name) {
+    const std::u16string_view text = controls::control(name).caption;
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor colour(const char* name) {
+    const controls::Rgb rgb = *controls::control(name).colour;
+    return QColor(rgb.red, rgb.green, rgb.blue);
+}
+
+QRect pixels(const controls::Twips& t, double dpi) {
+    using controls::toPixels;
+    return QRect(toPixels(t.left, dpi), toPixels(t.top, dpi), toPixels(t.width, dpi), toPixels(t.height, dpi));
+}
+
+GraphicalButton* graphicalButton(const char* name, QWidget* parent) {
+    return named(new GraphicalButton(caption(name), colour(name), parent), name);
+}
+
+QWidget* child(QWidget& form, std::string_view name) {
+    return form.findChild<QWidget*>(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+QLabel* label(const char* name, QWidget* parent) {
+    auto* result = named(new QLabel(caption(name), parent), name);
     result->setWordWrap(true);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return result;
@@ -84,7 +107,7 @@ Form1::~Form1() = default;
 void Form1::createControls() {
     drive1_ = named(new QComboBox(this), "Drive1");
     dir1_ = named(new FolderTree(this), "Dir1");
-    label4_ = label(QStringLiteral("リスト"), "Label4", this);
+    label4_ = label("Label4", this);
 
     file1_ = named(new QListView(this), "File1");
     file1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -92,35 +115,34 @@ void Form1::createControls() {
     file1_->setUniformItemSizes(true);
     file1_->setLayoutMode(QListView::Batched);
 
-    command6_ = named(new QPushButton(QStringLiteral("パス名を付加"), this), "Command6");
-    command1_ = named(new GraphicalButton(QStringLiteral("全ファイル選択"), QColor(255, 255, 192), this), "Command1");
-    command2_ = named(new GraphicalButton(QStringLiteral("リスト→TextBox 1"), QColor(192, 255, 192), this), "Command2");
+    command6_ = named(new QPushButton(caption("Command6"), this), "Command6");
+    command1_ = graphicalButton("Command1", this);
+    command2_ = graphicalButton("Command2", this);
 
     text2_ = named(new QLineEdit(this), "Text2");
     text2_->setFont(extensionFieldFont());
     // The extension is short and sits in a narrow field: centred reads best.
     text2_->setAlignment(Qt::AlignCenter);
 
-    label3_ = label(QStringLiteral("TextBox 2"), "Label3", this);
-    label1_ = label(QStringLiteral("↓拡張子消去↓"), "Label1", this);
-    command5_ = named(new GraphicalButton(QStringLiteral("WMA MP3 WAV   MID / TextBox 2"), QColor(255, 224, 192), this),
-                      "Command5");
+    label3_ = label("Label3", this);
+    label1_ = label("Label1", this);
+    command5_ = graphicalButton("Command5", this);
 
-    auto* toExcel = named(new GraphicalButton(QStringLiteral("To  Excel"), QColor(0, 192, 0), this), "Command7");
+    auto* toExcel = graphicalButton("Command7", this);
     toExcel->setPicture(SpreadsheetPicture(devicePixelRatioF()));
     command7_ = toExcel;
-    auto* toClipboard = named(new GraphicalButton(QStringLiteral("To ClipBoard"), QColor(192, 255, 255), this), "Command4");
+    auto* toClipboard = graphicalButton("Command4", this);
     toClipboard->setPicture(ClipboardPicture(devicePixelRatioF()));
     command4_ = toClipboard;
-    command3_ = named(new GraphicalButton(QStringLiteral("クリヤー"), QColor(255, 255, 255), this), "Command3");
+    command3_ = graphicalButton("Command3", this);
 
     picture1_ = named(new QLabel(this), "Picture1");
     picture1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture1_->setPixmap(StillPicture(devicePixelRatioF()));
 
-    label2_ = label(QStringLiteral("タヴロスク制作室 2026"), "Label2", this);
+    label2_ = label("Label2", this);
     label2_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label5_ = label(QStringLiteral("TextBox 1"), "Label5", this);
+    label5_ = label("Label5", this);
 
     text1_ = named(new ListEdit(this), "Text1");
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -139,24 +161,15 @@ void Form1::createControls() {
 
 void Form1::placeControls() {
     const double dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
-    using namespace layout;
-    const std::pair<QWidget*, Twips> places[] = {
-        {drive1_, kDrive1},     {dir1_, kDir1},         {label4_, kLabel4},     {file1_, kFile1},
-        {command6_, kCommand6}, {command1_, kCommand1}, {command2_, kCommand2}, {text2_, kText2},
-        {label3_, kLabel3},     {label1_, kLabel1},     {command5_, kCommand5}, {command7_, kCommand7},
-        {command4_, kCommand4}, {command3_, kCommand3}, {picture1_, kPicture1}, {label2_, kLabel2},
-        {label5_, kLabel5},     {text1_, kText1},
-    };
-    for (const auto& [widget, place] : places)
-        widget->setGeometry(toPixels(place, dpi));
-    resize(toPixels(kClientArea, dpi).size());
+    for (const controls::Control& control : controls::kControls)
+        child(*this, control.name)->setGeometry(pixels(control.place, dpi));
+    resize(pixels(controls::kClientArea, dpi).size());
 }
 
 void Form1::setTabOrder() {
-    const QWidget* order[] = {command6_, command1_, command2_, text2_, command5_, command4_,
-                              command3_, text1_,    drive1_,   dir1_,  file1_,    command7_};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    const auto order = controls::tabOrder();
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(child(*this, order[i]->name), child(*this, order[i + 1]->name));
     for (QLabel* staticText : {label1_, label2_, label3_, label4_, label5_, picture1_})
         staticText->setFocusPolicy(Qt::NoFocus);
     command6_->setFocus();

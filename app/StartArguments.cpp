@@ -7,25 +7,12 @@
 
 #include <optional>
 
-#ifdef _WIN32
-#include <QCoreApplication>
-#endif
-
 namespace tavrosk {
 
 std::vector<std::filesystem::path> StartArguments(int argc, char* argv[]) {
     std::vector<std::filesystem::path> paths;
-#ifdef _WIN32
-    // argv is in the ANSI code page there; Qt has the command line in UTF-16.
-    (void)argc;
-    (void)argv;
-    const QStringList arguments = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < arguments.size(); ++i)
-        paths.emplace_back(arguments[i].toStdWString());
-#else
     for (int i = 1; i < argc; ++i)
         paths.emplace_back(argv[i]);
-#endif
     return paths;
 }
 

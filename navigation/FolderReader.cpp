@@ -14,7 +14,13 @@ namespace tavrosk {
 
 namespace {
 
-std::u16string reasonFor(const std::error_code& error) {
+std::u16string reasonFor([[maybe_unused]] const std::filesystem::path& folder, const std::error_code& error) {
+#ifdef _WIN32
+    // The C++ library reports an empty drive only as a generic error; the
+    // drive itself says so.
+    if (GetFileAttributesW(folder.root_path().c_str()) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_NOT_READY)
+        return u"ドライブにメディアがありません。";
+#endif
     if (error == std::errc::permission_denied || error == std::errc::operation_not_permitted)
         return u"アクセスが拒否されました。";
     if (error == std::errc::no_such_file_or_directory)
@@ -31,8 +37,11 @@ std::u16string reasonFor(const std::error_code& error) {
 }
 
 [[noreturn]] void fail(const std::filesystem::path& folder, const std::error_code& error) {
-    throw OperationFailed(u"フォルダ「" + PathText(folder) + u"」を開けません。\n" + reasonFor(error),
-                          "reading " + folder.string() + ": " + error.message());
+    // The cause is UTF-8 on every platform (on Windows string() would need
+    // the folder's name to fit the ANSI code page).
+    const std::u8string name = folder.u8string();
+    throw OperationFailed(u"フォルダ「" + PathText(folder) + u"」を開けません。\n" + reasonFor(folder, error),
+                          "reading " + std::string(name.begin(), name.end()) + ": " + error.message());
 }
 
 bool isHidden(const std::filesystem::directory_entry& entry) {

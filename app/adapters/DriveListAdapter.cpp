@@ -37,9 +37,6 @@ namespace {
 // The folder, or its nearest ancestor whose name Qt can hold as text: mount
 // points have text names, so the volume found is the same.
 QString textualAncestor(std::filesystem::path folder) {
-#ifdef _WIN32
-    return QString::fromStdWString(folder.native());
-#endif
     for (;; folder = folder.parent_path()) {
         const QString text = QFile::decodeName(folder.c_str());
         if (QFile::encodeName(text).toStdString() == folder.native() || folder == folder.root_path())

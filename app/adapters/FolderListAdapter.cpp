@@ -31,19 +31,11 @@ QString itemText(const std::filesystem::path& path) {
 
 // Item data keeps the path exactly, also where its bytes are not text.
 QVariant pathData(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return QString::fromStdWString(path.native());
-#else
     return QByteArray::fromStdString(path.native());
-#endif
 }
 
 std::filesystem::path pathOf(const QTreeWidgetItem& item) {
-#ifdef _WIN32
-    return std::filesystem::path(item.data(0, kPathRole).toString().toStdWString());
-#else
     return std::filesystem::path(item.data(0, kPathRole).toByteArray().toStdString());
-#endif
 }
 
 } // namespace

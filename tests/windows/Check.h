@@ -11,15 +11,16 @@ namespace check {
 
 inline int passed = 0, failed = 0;
 
-inline std::string show(const std::string& text) { return "\"" + text + "\""; }
-inline std::string show(const std::u16string& text) {
-    std::string out;
-    for (char16_t c : text) {
+// A text as it reads in a report: UTF-16 beyond ASCII as \uXXXX.
+template <class Text>
+std::string show(const Text& text) {
+    std::string out = "\"";
+    for (auto c : text) {
         char unit[8];
-        std::snprintf(unit, sizeof unit, c >= 0x20 && c < 0x7F ? "%c" : "\\u%04X", static_cast<unsigned>(c));
-        out += unit;
+        std::snprintf(unit, sizeof unit, c >= 0x20 && c < 0x7F ? "%c" : "\\u%04X", static_cast<unsigned>(c & 0xFFFF));
+        out += c == '\n' ? std::string("\n") : unit;
     }
-    return show(out);
+    return out + "\"";
 }
 
 inline bool record(bool ok, const char* what, const char* file, int line, const std::string& detail = {}) {
@@ -43,7 +44,6 @@ inline int finish() {
 
 } // namespace check
 
-#define FAIL(what) ::check::record(false, (what), __FILE__, __LINE__)
 #define CHECK(condition) ::check::record((condition), #condition, __FILE__, __LINE__)
 // For std::string and std::u16string.
 #define CHECK_EQ(actual, expected) ::check::equal((actual), (expected), #actual " == " #expected, __FILE__, __LINE__)

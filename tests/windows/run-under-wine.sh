@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Cross-builds the Windows pieces with mingw-w64 into BUILD_DIR and runs their
-# tests under Wine on a private virtual X display, with the Wine prefix kept
-# inside BUILD_DIR. Needs no desktop and no input; works as root. Further
-# arguments go to cmake.
+# Cross-builds tavrosk.exe and its tests with mingw-w64 into BUILD_DIR and runs
+# the tests under Wine on a private virtual X display, with the Wine prefix
+# kept inside BUILD_DIR. Needs no desktop and no input; works as root. Further
+# arguments go to cmake. With TAVROSK_WINE_RUN set to a Windows program and
+# its arguments, Wine runs that in the prepared session instead of the tests
+# (bench/wine-bench.sh).
 #   tests/windows/run-under-wine.sh BUILD_DIR [CMAKE_ARGS...]
 set -euo pipefail
 
@@ -22,7 +24,7 @@ wine=$(command -v wine || command -v wine64) || { echo "Wine is not installed" >
 
 cmake -S "$source_dir" -B "$build_dir" \
     -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
-    -DTAVROSK_BUILD_APP=OFF "$@"
+    "$@"
 cmake --build "$build_dir" --parallel "$(nproc)"
 
 export WINEDEBUG=-all
@@ -42,26 +44,25 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb 1024x768x24
 
-# One server for all the test programs, started inside the display. Wine's
-# background processes (services, explorer.exe for the desktop) live as long
-# as the server and hold on to the output they inherited; started by a test,
-# they would keep ctest waiting. So they are started here: the session by
-# wineboot, the desktop by a program that keeps it open (desktop_keeper.cpp).
+# One server for all the test programs, started inside the display, and the
+# session (wineboot) started here rather than by a test, whose output Wine's
+# background processes would hold on to. The prefix learns once that windows
+# are not managed by the (absent) window manager, so DestroyWindow does not
+# wait 2 s, and that Wine's UI font (Tahoma, not installed here) and
+# "ＭＳ Ｐゴシック" both stand for IPA P Gothic, so Japanese shows, not boxes.
 mkdir -p "$WINEPREFIX"
 wineserver -p
-if [[ ! -e $WINEPREFIX/.unmanaged-windows ]]; then
-    # Windows not managed by the (absent) window manager: no 2 s wait in DestroyWindow.
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    touch "$WINEPREFIX/.unmanaged-windows"
+if [[ ! -e $WINEPREFIX/.tavrosk-settings ]]; then
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
+        '"Managed"="N"' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' '"Tahoma"="IPAPGothic"' \
+        '"ＭＳ Ｐゴシック"="IPAPGothic"' | iconv -f UTF-8 -t UTF-16 >"$WINEPREFIX/tavrosk.reg"
+    "$wine" regedit /S "$WINEPREFIX/tavrosk.reg" >/dev/null 2>&1
+    touch "$WINEPREFIX/.tavrosk-settings"
 fi
 "$wine" wineboot >/dev/null 2>&1
-keeper_log="$build_dir/tests/windows/desktop_keeper.log"
-: >"$keeper_log"
-"$wine" "$build_dir/tests/windows/wine_desktop_keeper.exe" >"$keeper_log" 2>&1 </dev/null &
-for _ in $(seq 300); do
-    grep -q ready "$keeper_log" && break
-    sleep 0.1
-done
-grep -q ready "$keeper_log" || { echo "the Wine desktop did not start" >&2; exit 1; }
 
-ctest --test-dir "$build_dir" --output-on-failure
+if [[ -n ${TAVROSK_WINE_RUN:-} ]]; then
+    "$wine" $TAVROSK_WINE_RUN
+else
+    ctest --test-dir "$build_dir" --output-on-failure
+fi

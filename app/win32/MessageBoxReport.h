@@ -1,0 +1,20 @@
+#pragma once
+
+#include "commands/RunCommand.h"
+
+#include <windows.h>
+
+namespace tavrosk::win32 {
+
+// Shows a failure in a Japanese message box over the window, and writes its
+// technical cause to standard error.
+class MessageBoxReport final : public FailureReport {
+public:
+    void setOwner(HWND owner) { owner_ = owner; }
+    void show(const OperationFailed& failure) override;
+
+private:
+    HWND owner_ = nullptr;
+};
+
+} // namespace tavrosk::win32
