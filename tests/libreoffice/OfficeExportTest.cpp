@@ -9,7 +9,6 @@
 #include "app/Form1.h"
 #include "app/UiFont.h"
 #include "app/platform/WorkerLongCall.h"
-#include "export/libreoffice/TextLines.h"
 #include "export/libreoffice/UnoRuntime.h"
 
 #include <QApplication>
@@ -227,20 +226,6 @@ TEST_F(OfficeExport, AnOfficeThatCannotStartIsReportedAndTheListStaysOnTheClipbo
         EXPECT_NE(report.messages[0].find(u"起動できません"), std::u16string::npos) << program;
         EXPECT_NE(report.messages[0].find(said), std::u16string::npos) << program;
         report.messages.clear();
-    }
-}
-
-TEST(SplitLines, EveryLineBreakEndsARowAndTheLastAddsNone) {
-    const std::pair<std::u16string_view, Lines> cases[] = {
-        {u"a\r\nb\nc\rd", {u"a", u"b", u"c", u"d"}},
-        {u"曲.mp3\r\n", {u"曲.mp3"}},
-        {u"a\r", {u"a"}},
-        {u"a\n\nb\r\n\r\nc\r\rd\n\n", {u"a", u"", u"b", u"", u"c", u"", u"d", u""}},
-        {u"", {}},
-    };
-    for (const auto& [text, lines] : cases) {
-        const auto views = libreoffice::splitLines(text);
-        EXPECT_EQ(Lines(views.begin(), views.end()), lines);
     }
 }
 
