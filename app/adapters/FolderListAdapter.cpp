@@ -3,6 +3,7 @@
 #include "app/adapters/NaturalOrder.h"
 #include "app/adapters/SharedFolderRead.h"
 #include "commands/RunCommand.h"
+#include "navigation/FolderChain.h"
 #include "navigation/NameText.h"
 
 #include <QApplication>
@@ -15,14 +16,6 @@ namespace tavrosk {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-// The folder, absolute, with no trailing separator except at a root.
-std::filesystem::path normalised(const std::filesystem::path& folder) {
-    std::filesystem::path result = std::filesystem::absolute(folder).lexically_normal();
-    if (!result.has_filename() && result != result.root_path())
-        result = result.parent_path();
-    return result;
-}
 
 QString itemText(const std::filesystem::path& path) {
     const std::filesystem::path name = path.filename();
@@ -66,26 +59,21 @@ void FolderListAdapter::open(const std::filesystem::path& folder) {
 }
 
 void FolderListAdapter::show(const std::filesystem::path& requested) {
-    const std::filesystem::path folder = normalised(requested);
+    const std::filesystem::path folder = NormalisedFolder(requested);
     // Read first: a folder that cannot be read leaves the list as it was.
     FolderContents contents = reading_.read(folder);
 
-    std::vector<std::filesystem::path> chain;
-    for (std::filesystem::path p = folder;; p = p.parent_path()) {
-        chain.push_back(p);
-        if (p == p.root_path() || !p.has_relative_path())
-            break;
-    }
+    const std::vector<std::filesystem::path> chain = FolderChain(folder);
 
     const QIcon openIcon = QApplication::style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = QApplication::style()->standardIcon(QStyle::SP_DirClosedIcon);
     tree_.clear();
     QTreeWidgetItem* parent = nullptr;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+    for (const std::filesystem::path& ancestor : chain) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(&tree_);
-        item->setText(0, itemText(*it));
+        item->setText(0, itemText(ancestor));
         item->setIcon(0, openIcon);
-        item->setData(0, kPathRole, pathData(*it));
+        item->setData(0, kPathRole, pathData(ancestor));
         parent = item;
     }
 

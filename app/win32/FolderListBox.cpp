@@ -4,23 +4,12 @@
 #include "app/win32/Pictures.h"
 #include "app/win32/SharedFolderRead.h"
 #include "commands/RunCommand.h"
+#include "navigation/FolderChain.h"
 #include "navigation/NameText.h"
 
 #include <algorithm>
 
 namespace tavrosk::win32 {
-
-namespace {
-
-// The folder, absolute, with no trailing separator except at a root.
-std::filesystem::path normalised(const std::filesystem::path& folder) {
-    std::filesystem::path result = std::filesystem::absolute(folder).lexically_normal();
-    if (!result.has_filename() && result != result.root_path())
-        result = result.parent_path();
-    return result;
-}
-
-} // namespace
 
 void FolderListBox::setPath(const std::filesystem::path& path) {
     show(path);
@@ -36,21 +25,16 @@ void FolderListBox::openChosen() {
 }
 
 void FolderListBox::show(const std::filesystem::path& requested) {
-    const std::filesystem::path folder = normalised(requested);
+    const std::filesystem::path folder = NormalisedFolder(requested);
     // Read first: a folder that cannot be read leaves the list as it was.
     FolderContents contents = reading_.read(folder);
 
-    std::vector<std::filesystem::path> chain;
-    for (std::filesystem::path p = folder;; p = p.parent_path()) {
-        chain.push_back(p);
-        if (p == p.root_path() || !p.has_relative_path())
-            break;
-    }
+    const std::vector<std::filesystem::path> chain = FolderChain(folder);
     std::vector<Entry> entries;
     entries.reserve(chain.size() + contents.subfolders.size());
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        const std::filesystem::path name = it->filename();
-        entries.push_back({*it, (name.empty() ? *it : name).native(), static_cast<int>(entries.size()), true});
+    for (const std::filesystem::path& ancestor : chain) {
+        const std::filesystem::path name = ancestor.filename();
+        entries.push_back({ancestor, (name.empty() ? ancestor : name).native(), static_cast<int>(entries.size()), true});
     }
     const int depth = static_cast<int>(chain.size());
     std::vector<std::wstring> names;

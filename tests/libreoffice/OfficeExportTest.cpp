@@ -179,14 +179,6 @@ TEST_F(OfficeExport, ColumnAOfALongListFitsItsWidestLineExactly) {
     closeDocuments();
 }
 
-TEST_F(OfficeExport, AfterTheUserClosesTheOfficeTheNextExportWorks) {
-    exportList({u"一曲目"});
-    closeDocuments();
-    exportList({u"二曲目"});
-    ASSERT_TRUE(report.messages.empty());
-    expectColumnA(newSheet({}), {u"二曲目"});
-}
-
 TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
     const struct {
         const char* what;
