@@ -37,9 +37,10 @@ void SystemClipboard::setText(const std::u16string& text) {
                               "the clipboard's ownership could not be kept");
 }
 
+// An empty text is offered on X11 too, but LibreOffice cannot read it back.
 bool SystemClipboard::hasPlainText() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    return data && data->hasText();
+    return data && data->hasText() && !data->text().isEmpty();
 }
 
 } // namespace tavrosk

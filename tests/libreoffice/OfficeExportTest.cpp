@@ -179,6 +179,13 @@ TEST_F(OfficeExport, ColumnAOfALongListFitsItsWidestLineExactly) {
     closeDocuments();
 }
 
+TEST_F(OfficeExport, AnEmptyListOpensAnEmptyNamedSheetWithoutAFailure) {
+    const auto before = office().documents();
+    exportList({});
+    EXPECT_TRUE(report.messages.empty());
+    expectColumnA(newSheet(before), {});
+}
+
 TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
     const struct {
         const char* what;
