@@ -32,25 +32,6 @@ struct CountingLongCall final : LongCall {
     FakeClipboard* emptiedBy = nullptr;
 };
 
-TEST(CopyListToClipboard, PutsTheListThereThenEmptiesBothFields) {
-    // Failing at the clearing or the setting of the clipboard keeps the list.
-    for (const std::optional<std::size_t> failAt : {std::optional<std::size_t>{}, {0}, {2}}) {
-        FakeForm form;
-        form.text1.value = u"01 Intro\r\n曲\r\n";
-        form.text2.value = u"ogg";
-        form.log.failAt = failAt;
-        if (failAt) {
-            EXPECT_THROW(CopyListToClipboard(form.state), OperationFailed);
-            EXPECT_EQ(form.text1.value, u"01 Intro\r\n曲\r\n");
-            continue;
-        }
-        CopyListToClipboard(form.state);
-        EXPECT_EQ(form.log.calls, kCopy);
-        EXPECT_EQ(form.clipboard.content, u"01 Intro\r\n曲\r\n");
-        EXPECT_EQ(form.text1.value + form.text2.value, u"");
-    }
-}
-
 TEST(ExportToSpreadsheet, CopiesThenMakesTheCallsInOrderAndReleasesEverything) {
     for (const bool emptied : {false, true}) {
         FakeForm form;

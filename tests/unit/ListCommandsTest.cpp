@@ -68,5 +68,15 @@ TEST(ListCommands, EachCaseEndsInItsState) {
     }
 }
 
+TEST(RunCommand, ReportsEachFailureOnceAndGoesOn) {
+    RecordingReport report;
+    RunCommand(report, [] {});
+    RunCommand(report, [] { throw OperationFailed(u"フォルダ「/x」を開けません。", "ENOENT"); });
+    RunCommand(report, [] { throw std::runtime_error("bad_alloc somewhere"); });
+    ASSERT_EQ(report.messages.size(), 2u);
+    EXPECT_EQ(report.messages[0], u"フォルダ「/x」を開けません。");
+    EXPECT_FALSE(report.messages[1].empty());
+}
+
 } // namespace
 } // namespace tavrosk::test

@@ -5,6 +5,7 @@
 #include <QTreeWidget>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavrosk::test {
@@ -18,16 +19,21 @@ void openRow(QTreeWidget* dir1, const QString& text) {
     QTest::keyClick(dir1, Qt::Key_Return);
 }
 
-TEST_F(WindowTest, FilesListInNaturalOrderWithoutHiddenFilesOrFolders) {
+TEST_F(WindowTest, FilesListInNaturalOrderWithoutHiddenOrSpecialEntries) {
     for (const char* name : {"10 x.mp3", "2 x.mp3", "1 x.mp3", "B.wav", "a.wav", ".hidden.mp3", "two\nlines.wav",
-                             "sub/inside.mp3"})
+                             "sub/inside.mp3", ".git/config"})
         makeFile(name);
     std::filesystem::create_symlink(folder("a.wav"), folder("link to a.wav"));
+    std::filesystem::create_symlink(folder("missing"), folder("dangling.wav"));
+    ASSERT_EQ(mkfifo(folder("pipe").c_str(), 0600), 0);
 
     open(folder());
 
     EXPECT_EQ(fileNames(), QStringList({"1 x.mp3", "2 x.mp3", "10 x.mp3", "a.wav", "B.wav", "link to a.wav",
                                         "two␊lines.wav"}));
+    auto* dir1 = control<QTreeWidget>("Dir1");
+    EXPECT_EQ(dir1->findItems(QStringLiteral("sub"), Qt::MatchExactly | Qt::MatchRecursive).size(), 1);
+    EXPECT_TRUE(dir1->findItems(QStringLiteral(".git"), Qt::MatchExactly | Qt::MatchRecursive).isEmpty());
 }
 
 TEST_F(WindowTest, AFolderWhoseNameIsNotTextOpensAndItsPathAppendsAsShown) {

@@ -3,32 +3,43 @@
 #include "app/MessageBoxReport.h"
 #include "export/ClipboardExport.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QTimer>
-
 
 namespace tavrosk::test {
 namespace {
 
 int selectedRows(QListView* view) { return static_cast<int>(view->selectionModel()->selectedRows().size()); }
 
-TEST_F(WindowTest, ButtonsBuildTheListAndTheClipboardHoldsItExactly) {
-    for (const char* name : {"01 Intro.mp3", "02 Song.WAV", "03 曲.ogg", "04 keep.Mp3"})
+// Buttons, typing, and a paste with lone CR and LF, a name with a no-break
+// space: stripped and copied, all of it comes out as it went in.
+TEST_F(WindowTest, ButtonsAndHandEditsBuildTheListAndTheClipboardHoldsItExactly) {
+    for (const char* name : {"01 Intro.mp3", "02 Song.WAV", "03 曲\u00A0A.ogg", "04 keep.Mp3"})
         makeFile(name);
     open(folder());
     auto* view = control<QListView>("File1");
+    auto* edit = control<QPlainTextEdit>("Text1");
 
     click("Command1");
     EXPECT_EQ(selectedRows(view), 4);
     click("Command2");
     click("Command6");
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, u"x\u00A0y.wav"_qs);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QGuiApplication::clipboard()->setText(u"p\rq.mid\nr"_qs);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
     QTest::keyClicks(control<QLineEdit>("Text2"), QStringLiteral("ogg"));
     click("Command5");
-    const std::u16string list = u"01 Intro\r\n02 Song\r\n03 曲\r\n04 keep.Mp3\r\n" + folder().u16string() + u"\r\n";
+    const std::u16string list = u"01 Intro\r\n02 Song\r\n03 曲\u00A0A\r\n04 keep.Mp3\r\n" + folder().u16string() +
+                                u"\r\nx\u00A0y\r\np\rq\nr";
     EXPECT_EQ(text1(), list);
 
     click("Command4");

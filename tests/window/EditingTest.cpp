@@ -1,7 +1,5 @@
 #include "WindowFixture.h"
 
-#include <QClipboard>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -23,27 +21,6 @@ TEST_F(WindowTest, OpeningTheOpenFolderAgainKeepsTheSelection) {
 
     EXPECT_TRUE(form->state().file1.isSelected(1));
     EXPECT_EQ(view->selectionModel()->selectedRows().size(), 1);
-}
-
-// Typed by hand, pasted with lone CR and LF, a name with a no-break space:
-// stripped and copied, all of it comes out as it went in.
-TEST_F(WindowTest, HandEditsAndPastesComeOutExactly) {
-    makeFile("曲\u00A0A.mp3");
-    open(folder());
-    click("Command1");
-    click("Command2");
-    auto* edit = control<QPlainTextEdit>("Text1");
-    edit->moveCursor(QTextCursor::End);
-    QTest::keyClicks(edit, u"x\u00A0y.wav"_qs);
-    QTest::keyClick(edit, Qt::Key_Return);
-    QGuiApplication::clipboard()->setText(u"p\rq.mid\nr"_qs);
-    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-
-    click("Command5");
-    const QString list = u"曲\u00A0A\r\nx\u00A0y\r\np\rq\nr"_qs;
-    EXPECT_EQ(QString::fromStdU16String(text1()), list);
-    click("Command4");
-    EXPECT_EQ(clipboardFromOtherProcess(), list.toUtf8());
 }
 
 TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {

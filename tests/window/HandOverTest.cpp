@@ -1,12 +1,12 @@
+#include "WindowFixture.h"
+
 #include "app/StartArguments.h"
-#include "tests/window/WindowFixture.h"
 
 #include <QListView>
 #include <QMimeData>
 #include <QPlainTextEdit>
 
 #include <sys/stat.h>
-
 
 namespace tavrosk::test {
 
