@@ -93,6 +93,9 @@ echo "--- another program owns the clipboard at exit"
 start
 append_path
 copy
+# The copy is done, and the tool has stopped watching that it keeps the
+# clipboard, before the other program copies.
+within 5 clipboard_is "$expected" && sleep 0.5
 take_clipboard mine
 close
 check "no helper starts" keeper_gone
