@@ -20,24 +20,6 @@ std::string readAll(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-struct Place {
-    Tab tab;
-    int left, top, width, height;  // twips
-    const char16_t* caption;
-};
-
-const Place kPlaces[] = {
-    {Drive1, 90, 60, 2850, 300, nullptr},          {Dir1, 90, 390, 2850, 6600, u""},
-    {Label4, 3150, 120, 525, 225, u"リスト"},  {File1, 3000, 360, 4200, 6570, u""},
-    {Command6, 7320, 390, 1755, 375, u"パス名を付加"}, {Command1, 7350, 840, 1755, 675, u"全ファイル選択"},
-    {Command2, 7320, 1590, 1755, 675, u"リスト→TextBox 1"}, {Text2, 7320, 2340, 855, 405, u""},
-    {Label3, 8250, 2490, 855, 195, u"TextBox 2"}, {Label1, 7350, 2850, 1425, 225, u"↓拡張子消去↓"},
-    {Command5, 7290, 3090, 1785, 675, u"WMA MP3 WAV   MID / TextBox 2"}, {Command7, 7290, 3840, 825, 1095, u"To  Excel"},
-    {Command4, 8130, 3840, 930, 1095, u"To ClipBoard"}, {Command3, 7320, 5010, 1755, 675, u"クリヤー"},
-    {Picture1, 7800, 5820, 765, 675, u""},     {Label2, 7350, 6540, 1695, 435, nullptr},
-    {Label5, 9210, 180, 885, 195, u"TextBox 1"}, {Text1, 9150, 390, 4200, 6600, u""},
-};
-
 // At 96 dpi, 15 twips make a pixel.
 std::string rect(int left, int top, int width, int height) {
     return std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" + std::to_string(height);
@@ -48,15 +30,21 @@ void layout(const RunningExe& exe) {
     GetClientRect(exe.window, &client);
     CHECK_EQ(rect(0, 0, client.right, client.bottom), rect(0, 0, 897, 469));
     CHECK((GetWindowLongPtrW(exe.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-    for (const Place& p : kPlaces) {
+    const HDC dc = GetDC(exe.window);
+    for (const ControlPlace& c : kControls) {
         RECT r{};
-        GetWindowRect(exe.control(p.tab), &r);
+        GetWindowRect(exe.control(c.tab), &r);
         MapWindowPoints(nullptr, exe.window, reinterpret_cast<POINT*>(&r), 2);
         CHECK_EQ(rect(r.left, r.top, r.right - r.left, r.bottom - r.top),
-                 rect(p.left / 15, p.top / 15, p.width / 15, p.height / 15));
-        if (p.caption)
-            CHECK_EQ(exe.text(p.tab), std::u16string(p.caption));
+                 rect(c.left / 15, c.top / 15, c.width / 15, c.height / 15));
+        if (c.caption)
+            CHECK_EQ(exe.text(c.tab), std::u16string(c.caption));
+        // A graphical button's face, inside its edge and left of its caption.
+        if (c.colour)
+            CHECK_EQ(std::to_string(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2)),
+                     std::to_string(RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF)));
     }
+    ReleaseDC(exe.window, dc);
     // Tab from Command6 visits the controls in their order, Text1 included,
     // and comes back round.
     std::string visited;
