@@ -13,8 +13,8 @@ declare -A groups=(
     [run]="fonts-ipafont-gothic libreoffice-calc"
     # Unit tests, a display with a window manager, clipboard
     # and input tools for the window tests, and the Windows cross build run
-    # under Wine.
-    [test]="libgtest-dev libgmock-dev xvfb xauth openbox xclip xdotool x11-utils procps mingw-w64 wine64"
+    # under Wine, with GoogleTest built from its sources.
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps mingw-w64 wine64"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
     # record's validators.

@@ -5,13 +5,11 @@
 // message boxes and the clipboard. A control is found by its ID, 1000 + its
 // place in the tab order.
 
+#include "../ControlTable.h"
+
 #include <windows.h>
 
 #include <string>
-
-// The controls by their place in the tab order.
-enum Tab { Label3, Label2, Picture1, Command6, Command1, Command2, Text2, Command5, Command4, Command3, Text1, Drive1,
-           Dir1, Label1, File1, Label4, Label5, Command7 };
 
 // Polls find() until it gives something, for up to ten seconds.
 template <class Find>

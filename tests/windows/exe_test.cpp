@@ -2,10 +2,11 @@
 // controls where the layout puts them, the list flow, the export through COM
 // to a recording "Excel.Application" in its own process, the failures the
 // user sees.
-//   exe_test TAVROSK_EXE AUTOMATION_SERVER_EXE
-#include "Check.h"
 #include "RunningExe.h"
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -20,24 +21,6 @@ std::string readAll(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-struct Place {
-    Tab tab;
-    int left, top, width, height;  // twips
-    const char16_t* caption;
-};
-
-const Place kPlaces[] = {
-    {Drive1, 90, 60, 2850, 300, nullptr},          {Dir1, 90, 390, 2850, 6600, u""},
-    {Label4, 3150, 120, 525, 225, u"リスト"},  {File1, 3000, 360, 4200, 6570, u""},
-    {Command6, 7320, 390, 1755, 375, u"パス名を付加"}, {Command1, 7350, 840, 1755, 675, u"全ファイル選択"},
-    {Command2, 7320, 1590, 1755, 675, u"リスト→TextBox 1"}, {Text2, 7320, 2340, 855, 405, u""},
-    {Label3, 8250, 2490, 855, 195, u"TextBox 2"}, {Label1, 7350, 2850, 1425, 225, u"↓拡張子消去↓"},
-    {Command5, 7290, 3090, 1785, 675, u"WMA MP3 WAV   MID / TextBox 2"}, {Command7, 7290, 3840, 825, 1095, u"To  Excel"},
-    {Command4, 8130, 3840, 930, 1095, u"To ClipBoard"}, {Command3, 7320, 5010, 1755, 675, u"クリヤー"},
-    {Picture1, 7800, 5820, 765, 675, u""},     {Label2, 7350, 6540, 1695, 435, nullptr},
-    {Label5, 9210, 180, 885, 195, u"TextBox 1"}, {Text1, 9150, 390, 4200, 6600, u""},
-};
-
 // At 96 dpi, 15 twips make a pixel.
 std::string rect(int left, int top, int width, int height) {
     return std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" + std::to_string(height);
@@ -46,17 +29,25 @@ std::string rect(int left, int top, int width, int height) {
 void layout(const RunningExe& exe) {
     RECT client{};
     GetClientRect(exe.window, &client);
-    CHECK_EQ(rect(0, 0, client.right, client.bottom), rect(0, 0, 897, 469));
-    CHECK((GetWindowLongPtrW(exe.window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
-    for (const Place& p : kPlaces) {
+    EXPECT_EQ(rect(0, 0, client.right, client.bottom), rect(0, 0, 897, 469));
+    EXPECT_TRUE(GetWindowLongPtrW(exe.window, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    const HDC dc = GetDC(exe.window);
+    for (const ControlPlace& c : kControls) {
         RECT r{};
-        GetWindowRect(exe.control(p.tab), &r);
+        GetWindowRect(exe.control(c.tab), &r);
         MapWindowPoints(nullptr, exe.window, reinterpret_cast<POINT*>(&r), 2);
-        CHECK_EQ(rect(r.left, r.top, r.right - r.left, r.bottom - r.top),
-                 rect(p.left / 15, p.top / 15, p.width / 15, p.height / 15));
-        if (p.caption)
-            CHECK_EQ(exe.text(p.tab), std::u16string(p.caption));
+        EXPECT_EQ(rect(r.left, r.top, r.right - r.left, r.bottom - r.top),
+                  rect(c.left / 15, c.top / 15, c.width / 15, c.height / 15)) << c.name;
+        if (c.caption) {
+            EXPECT_EQ(exe.text(c.tab), c.caption) << c.name;
+        }
+        // A graphical button's face, inside its edge and left of its caption.
+        if (c.colour) {
+            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2),
+                      RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF)) << c.name;
+        }
     }
+    ReleaseDC(exe.window, dc);
     // Tab from Command6 visits the controls in their order, Text1 included,
     // and comes back round.
     std::string visited;
@@ -69,7 +60,7 @@ void layout(const RunningExe& exe) {
         PostMessageW(before, WM_KEYDOWN, VK_TAB, 0);
         waitFor([&] { return GetGUIThreadInfo(exe.process.dwThreadId, &focus) && focus.hwndFocus != before; });
     }
-    CHECK_EQ(visited, std::string("3 4 5 6 7 8 9 10 11 12 14 17 3 "));
+    EXPECT_EQ(visited, "3 4 5 6 7 8 9 10 11 12 14 17 3 ");
 }
 
 // The calls of an export, as the recording server writes them, each with
@@ -90,15 +81,6 @@ const std::pair<std::string, std::u16string> kExport[] = {
     {kSheet + ".Columns.EntireColumn AutoFit method", u"Excel で A 列の幅を合わせられません。"},
 };
 
-// Registers the recording server as Excel, to log to that file.
-void registerRecorder(const fs::path& server, const fs::path& log) {
-    const std::wstring command = L"\"" + server.wstring() + L"\" \"" + log.wstring() + L"\"";
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Excel.Application\\CLSID", nullptr, REG_SZ, TAVROSK_RECORDER_CLASS,
-                    sizeof TAVROSK_RECORDER_CLASS);
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"CLSID\\" TAVROSK_RECORDER_CLASS L"\\LocalServer32", nullptr, REG_SZ,
-                    command.c_str(), static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)));
-}
-
 // The export's calls up to count, and the end of the server, as it writes them.
 std::string calls(size_t count) {
     std::string text;
@@ -117,74 +99,76 @@ std::string exportLog(const fs::path& log, int failAt, const std::function<void(
     return readAll(log).substr(before);
 }
 
-void exportThroughCom(const RunningExe& tool, const fs::path& server, const fs::path& folder,
-                      const std::u16string& names) {
-    // The export, to the recording server registered as Excel; then with
-    // each call failing in turn: its step's message, nothing called after
-    // it, every object released, the list on the clipboard.
+void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std::u16string& names) {
+    // The export, to the recording server registered as Excel (logging to
+    // calls.txt); then with each call failing in turn: its step's message,
+    // nothing called after it, every object released, the list on the
+    // clipboard.
     const fs::path log = folder / "calls.txt";
-    registerRecorder(server, log);
-    CHECK_EQ(exportLog(log, -1, [&] { tool.click(Command7); }), calls(std::size(kExport)));
-    CHECK_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
+    const std::wstring server = std::wstring(L"\"" TAVROSK_SERVER L"\" \"") + log.wstring() + L"\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Excel.Application\\CLSID", nullptr, REG_SZ, TAVROSK_RECORDER_CLASS,
+                    sizeof TAVROSK_RECORDER_CLASS);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"CLSID\\" TAVROSK_RECORDER_CLASS L"\\LocalServer32", nullptr, REG_SZ,
+                    server.c_str(), static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+    EXPECT_EQ(exportLog(log, -1, [&] { tool.click(Command7); }), calls(std::size(kExport)));
+    EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
     for (size_t at = 0; at < std::size(kExport); ++at) {
         tool.click(Command2);
         std::u16string message;
-        CHECK_EQ(exportLog(log, static_cast<int>(at), [&] { message = tool.clickForMessage(Command7); }), calls(at + 1));
-        CHECK_EQ(message, kExport[at].second);
-        CHECK_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
+        EXPECT_EQ(exportLog(log, static_cast<int>(at), [&] { message = tool.clickForMessage(Command7); }), calls(at + 1));
+        EXPECT_EQ(message, kExport[at].second);
+        EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
     }
 
     // With no Excel registered: the message, and the list on the clipboard.
     RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
     tool.click(Command2);
-    CHECK_EQ(tool.clickForMessage(Command7), std::u16string(u"Excel を起動できません。"));
-    CHECK_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
+    EXPECT_EQ(tool.clickForMessage(Command7), u"Excel を起動できません。");
+    EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
 }
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 3)
-        return 2;
-    const fs::path exe = argv[1], server = argv[2];
+TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     const fs::path folder = fs::temp_directory_path() / ("tavrosk exe test " + std::to_string(GetCurrentProcessId()));
+    // Wine gives out process IDs again: a folder left by an earlier run goes first.
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
     fs::create_directories(folder / "sub");
     for (const char* name : {"2 a.wav", "10 b.MP3", "1 c.ogg", "x.mid", "hidden.wav", "system.wav", ".dot.wav"})
         std::ofstream(folder / name).put('x');
     SetFileAttributesW((folder / "hidden.wav").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((folder / "system.wav").c_str(), FILE_ATTRIBUTE_SYSTEM);
     RunningExe tool;
-    if (!CHECK(tool.start(exe.wstring(), folder.wstring())))
-        return check::finish();
+    ASSERT_TRUE(tool.start(TAVROSK_EXE, folder.wstring()));
     layout(tool);
 
     // The list flow: hidden and system files left out, natural order.
     const std::u16string names = u"1 c.ogg\r\n2 a.wav\r\n10 b.MP3\r\nx.mid\r\n", titles = u"1 c\r\n2 a\r\n10 b\r\nx\r\n";
     tool.click(Command1);
     tool.click(Command2);
-    CHECK_EQ(tool.text(Text1), names);
+    EXPECT_EQ(tool.text(Text1), names);
     for (char16_t c : std::u16string_view(u"ogg"))
         SendMessageW(tool.control(Text2), WM_CHAR, c, 0);
     tool.click(Command5);
-    CHECK_EQ(tool.text(Text1), titles);
+    EXPECT_EQ(tool.text(Text1), titles);
     tool.click(Command4);
-    CHECK_EQ(tool.text(Text1) + tool.text(Text2) + u"|" + clipboardText(), u"|" + titles);
+    EXPECT_EQ(tool.text(Text1) + tool.text(Text2) + u"|" + clipboardText(), u"|" + titles);
 
     // Held by another program, the clipboard is reported, the list kept.
     tool.click(Command2);
     OpenClipboard(nullptr);
-    CHECK_EQ(tool.clickForMessage(Command4), std::u16string(u"クリップボードに書き込めません。ほかのプログラムが使用中の可能性があります。"));
+    EXPECT_EQ(tool.clickForMessage(Command4), u"クリップボードに書き込めません。ほかのプログラムが使用中の可能性があります。");
     CloseClipboard();
-    CHECK_EQ(tool.text(Text1), names);
+    EXPECT_EQ(tool.text(Text1), names);
 
     // A real Excel's registration is never touched: then the export is not tried.
     HKEY excel = nullptr;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"Excel.Application", 0, KEY_READ, &excel) == ERROR_SUCCESS)
         std::puts("export not tried: an Excel is registered here");
     else
-        exportThroughCom(tool, server, folder, names);
+        exportThroughCom(tool, folder, names);
     tool.close();
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    return check::finish();
+    // The recording server holds its log until it ends, a second after the export.
+    waitFor([&] { return fs::remove_all(folder, ignored), !fs::exists(folder); });
 }
