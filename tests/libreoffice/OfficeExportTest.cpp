@@ -17,7 +17,6 @@
 
 #include <com/sun/star/awt/XWindow2.hpp>
 #include <com/sun/star/container/XNamed.hpp>
-#include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
@@ -26,7 +25,6 @@
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableColumns.hpp>
 #include <com/sun/star/text/XTextRange.hpp>
-#include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
 
 #include <gtest/gtest.h>
