@@ -154,22 +154,20 @@ TEST_F(OfficeExport, TheListArrivesAsTextInTheActiveSheetOfANewVisibleDocument) 
 // of Latin text rates low, behind hundreds of lines of digits it rates high.
 TEST_F(OfficeExport, ColumnAOfALongListFitsItsWidestLineExactly) {
     Lines lines;
-    css::uno::Sequence<css::uno::Sequence<css::uno::Any>> cells(1200);
-    for (int i = 0; i < 1200; ++i) {
+    for (int i = 0; i < 1200; ++i)
         lines.push_back(i == 901 ? std::u16string(20, u'Ŵ') : i % 4 == 0 ? std::u16string(25, u'0') : u"曲 x");
-        const css::uno::Any cell(libreoffice::toOUString(lines.back()));
-        cells.getArray()[i] = css::uno::Sequence<css::uno::Any>(&cell, 1);
-    }
     const auto before = office().documents();
     exportList(lines);
     const auto tavrosk = newSheet(before);
     ASSERT_TRUE(tavrosk.is());
-    // Calc's own fit of the same lines, on a sheet of the test's own.
+    // Calc's own fit of the same cells, copied to a sheet of the test's own.
     const auto document = office().documents().back();
     document->getSheets()->insertNewByName("reference", 0);
     const auto reference = sheet(document, u"reference");
-    Reference<css::sheet::XCellRangeData>(reference->getCellRangeByPosition(0, 0, 0, 1199), UNO_QUERY_THROW)
-        ->setDataArray(cells);
+    const auto column = [](const Reference<XSpreadsheet>& of) {
+        return Reference<css::sheet::XCellRangeData>(of->getCellRangeByPosition(0, 0, 0, 1199), UNO_QUERY_THROW);
+    };
+    column(reference)->setDataArray(column(tavrosk)->getDataArray());
     Reference<css::beans::XPropertySet>(
         Reference<css::table::XColumnRowRange>(reference, UNO_QUERY_THROW)->getColumns()->getByIndex(0),
         UNO_QUERY_THROW)->setPropertyValue("OptimalWidth", css::uno::Any(true));
@@ -205,24 +203,6 @@ TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
         EXPECT_TRUE(report.messages.empty()) << c.what;
         expectColumnA(newSheet({}), {u"next"});
         closeDocuments();
-    }
-}
-
-TEST_F(OfficeExport, AnOfficeThatCannotStartIsReportedAndTheListStaysOnTheClipboard) {
-    const std::pair<const char*, const char16_t*> cases[] = {
-        {"/nonexistent/soffice", u"見つかりません"},
-        {"false", u"終了しました"},
-    };
-    for (const auto& [program, said] : cases) {
-        libreoffice::OfficeOptions options;
-        options.pipeName = "tavrosk-test-none-" + std::to_string(QCoreApplication::applicationPid());
-        options.program = program;
-        server = libreoffice::CalcServer(options);
-        exportList({u"keep me"});
-        ASSERT_EQ(report.messages.size(), 1u) << program;
-        EXPECT_NE(report.messages[0].find(u"起動できません"), std::u16string::npos) << program;
-        EXPECT_NE(report.messages[0].find(said), std::u16string::npos) << program;
-        report.messages.clear();
     }
 }
 

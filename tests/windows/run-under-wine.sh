@@ -8,9 +8,9 @@
 #   tests/windows/run-under-wine.sh BUILD_DIR [CMAKE_ARGS...]
 set -euo pipefail
 
-if [[ $# -lt 1 ]]; then
-    echo "usage: $0 BUILD_DIR [CMAKE_ARGS...]" >&2
-    exit 2
+# A display of its own, with no window manager: Wine's windows are unmanaged.
+if [[ -z ${TAVROSK_WINE_DISPLAY:-} ]]; then
+    TAVROSK_WINE_DISPLAY=1 exec xvfb-run -a -s "-nolisten tcp -screen 0 1024x768x24" "$0" "$@"
 fi
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 mkdir -p "$1"
@@ -32,17 +32,7 @@ export WINEPREFIX="$build_dir/wineprefix"
 # No Mono or Gecko installers when the prefix is made, no menu entries.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
-source "$source_dir/tests/xvfb.bash"
-xvfb_pid=
-cleanup() {
-    wineserver -k 2>/dev/null || true
-    if [[ -n $xvfb_pid ]]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-}
-trap cleanup EXIT
-start_xvfb 1024x768x24
+trap 'wineserver -k 2>/dev/null || true' EXIT
 
 # One server for all the test programs, started inside the display, and the
 # session (wineboot) started here rather than by a test, whose output Wine's

@@ -1,0 +1,60 @@
+#include "export/libreoffice/CalcServer.h"
+#include "model/OperationFailed.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <pwd.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace tavrosk::test {
+namespace {
+
+std::u16string startFailure(const std::string& pipe, const char* program) {
+    try {
+        libreoffice::CalcServer({pipe, program, {}, std::chrono::seconds(5)}).createApplication();
+    } catch (const OperationFailed& failure) {
+        return failure.userMessage();
+    }
+    return u"(started)";
+}
+
+// An office that cannot be started is reported with its cause. So is another
+// user's socket where the office's pipe belongs, which is never connected to:
+// had the export connected, the socket would refuse and the message would
+// name the office that ended (/bin/false).
+TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
+    const passwd* nobody = ::getpwnam("nobody");
+    ASSERT_TRUE(nobody != nullptr && ::getuid() == 0) << "needs root and a user 'nobody'";
+    const std::string pipe = "tavrosk-test-start-" + std::to_string(::getpid());
+    const std::string path = "/tmp/OSL_PIPE_0_" + pipe + "-taken";
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, path.c_str());
+    ASSERT_TRUE(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
+
+    const struct {
+        std::string pipe;
+        const char* program;
+        std::u16string said;
+    } cases[] = {
+        {pipe, "/nonexistent/soffice", u"（/nonexistent/soffice）が見つかりません"},
+        {pipe, "false", u"起動の途中で終了しました"},
+        {pipe + "-taken", "/bin/false", std::u16string(path.begin(), path.end()) + u"」が別のユーザー（nobody）"},
+    };
+    for (const auto& c : cases) {
+        const std::u16string message = startFailure(c.pipe, c.program);
+        EXPECT_TRUE(message.starts_with(u"LibreOffice Calc を起動できません。")) << c.program;
+        EXPECT_NE(message.find(c.said), std::u16string::npos) << c.program;
+    }
+    ::close(socket);
+    ::unlink(path.c_str());
+}
+
+} // namespace
+} // namespace tavrosk::test
