@@ -14,31 +14,21 @@ mkdir "$work/bin"
 cp "$1" "$(dirname "$1")/tavrosk-clipboard-keeper" "$work/bin/"
 tool=$work/bin/tavrosk
 keeper=$work/bin/tavrosk-clipboard-keeper
-peer=$2
 folder="$work/曲 folder"
 mkdir "$folder" && touch "$folder/01 Song.mp3"
-expected=$(printf '%s\r\n' "$folder" | od -An -tx1 | tr -d ' \n')
 started=()
-cleanup() {
-    kill "${started[@]}" $(pgrep -xf "$keeper") 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'kill "${started[@]}" $(pgrep -xf "$keeper") 2>/dev/null; rm -rf "$work"' EXIT
 
 failures=0
 check() { # DESCRIPTION COMMAND...
-    local what=$1
-    shift
-    if "$@"; then echo "ok: $what"; else echo "FAILED: $what" >&2; failures=$((failures + 1)); fi
+    if "${@:2}"; then echo "ok: $1"; else echo "FAILED: $1" >&2; failures=$((failures + 1)); fi
 }
-clipboard_is() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null | od -An -tx1 | tr -d ' \n') == "$1" ]]; }
-keeper_runs() { pgrep -xf "$keeper" >/dev/null; }
-keeper_gone() { ! keeper_runs; }
-gone() { ! kill -0 "$1" 2>/dev/null; }
+hex() { od -An -tx1 | tr -d ' \n'; }
+expected=$(printf '%s\r\n' "$folder" | hex)
+clipboard_is() { [[ $(timeout 5 xclip -o -selection clipboard 2>/dev/null | hex) == "$1" ]]; }
+keeper_gone() { ! pgrep -xf "$keeper" >/dev/null; }
 within() { # SECONDS COMMAND...: polls the command until it succeeds
-    local tries=$(($1 * 10))
-    shift
-    for ((i = 0; i < tries; i++)); do "$@" && return 0; sleep 0.1; done
+    for ((i = 0; i < $1 * 10; i++)); do "${@:2}" && return 0; sleep 0.1; done
     return 1
 }
 centred() {
@@ -62,12 +52,12 @@ append_path() { xdotool key space; }
 copy() { xdotool key Tab Tab Tab Tab Tab space; }
 close() {
     xdotool key alt+F4
-    check "the tool exits when its window is closed" within 10 gone "$tool_pid"
+    check "the tool exits when its window is closed" within 10 eval "! kill -0 $tool_pid 2>/dev/null"
 }
 take_clipboard() { # TEXT: another program copies TEXT and serves it
     printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
     started+=($!)
-    within 5 clipboard_is "$(printf '%s' "$1" | od -An -tx1 | tr -d ' \n')"
+    within 5 clipboard_is "$(printf '%s' "$1" | hex)"
 }
 
 echo "--- start-up, then no clipboard manager"
@@ -79,7 +69,7 @@ copy
 check "the start folder's path is on the clipboard" within 5 clipboard_is "$expected"
 close
 check "the list still pastes after the tool has gone" clipboard_is "$expected"
-check "a helper serves it" keeper_runs
+check "a helper serves it" eval '! keeper_gone'
 take_clipboard other
 check "the helper ends when another program copies" within 5 keeper_gone
 
@@ -99,10 +89,10 @@ within 5 clipboard_is "$expected" && sleep 0.5
 take_clipboard mine
 close
 check "no helper starts" keeper_gone
-check "the other program's text still pastes" clipboard_is "$(printf mine | od -An -tx1 | tr -d ' \n')"
+check "the other program's text still pastes" clipboard_is "$(printf mine | hex)"
 
 echo "--- a clipboard manager"
-"$peer" manager >"$work/manager.log" 2>&1 &
+"$2" manager >"$work/manager.log" 2>&1 &
 started+=($!)
 check "the test manager runs" within 5 grep -q ready "$work/manager.log"
 start

@@ -59,8 +59,6 @@ std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into
 
 int main(int argc, char* argv[]) {
     const bool hog = argc == 2 && std::strcmp(argv[1], "hog") == 0;
-    if (!hog && !(argc == 2 && std::strcmp(argv[1], "manager") == 0))
-        return 2;
     x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x))
         return 1;
@@ -83,23 +81,22 @@ int main(int argc, char* argv[]) {
             xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
         } else if (type == XCB_SELECTION_REQUEST) {
             const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event);
+            const bool toClipboard = !hog && request.selection == clipboard;
+            xcb_atom_t property = request.property;
             if (!hog && request.selection == manager && request.target == saveTargets) {
                 text = clipboardText(clipboard, utf8, saved);
                 xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
-                answer(request, request.property);
                 std::puts("saved");
                 std::fflush(stdout);
-            } else if (!hog && request.selection == clipboard && request.target == targets) {
-                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, request.property, XCB_ATOM_ATOM, 32,
-                                    1, &utf8);
-                answer(request, request.property);
-            } else if (!hog && request.selection == clipboard && request.target == utf8) {
-                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, request.property, utf8, 8,
+            } else if (toClipboard && request.target == targets) {
+                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, 1, &utf8);
+            } else if (toClipboard && request.target == utf8) {
+                xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, property, utf8, 8,
                                     static_cast<uint32_t>(text.size()), text.data());
-                answer(request, request.property);
             } else {
-                answer(request, XCB_ATOM_NONE);
+                property = XCB_ATOM_NONE;  // refused: the hog serves nobody
             }
+            answer(request, property);
         }
         xcb_flush(x);
         std::free(event);

@@ -73,13 +73,5 @@ TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
     EXPECT_EQ(visited, expected);
 }
 
-TEST_F(WindowTest, MaximizingMovesNoControl) {
-    const QRect before = control<QWidget>("Text1")->geometry();
-    form->showMaximized();
-    QTest::qWait(300);
-    EXPECT_GT(form->width(), before.right());
-    EXPECT_EQ(control<QWidget>("Text1")->geometry(), before);
-}
-
 } // namespace
 } // namespace tavrosk::test
