@@ -10,67 +10,53 @@ namespace {
 
 using Calls = std::vector<std::string>;
 
-const Calls kCopy = {"clipboard.clear", "text1.text", "clipboard.setText", "text1.setText", "text2.setText"};
-const Calls kSpreadsheet = {"server.createApplication", "app.makeVisible", "app.addWorkbook", "book.addWorksheet",
-                            "sheet.setName", "clipboard.hasPlainText", "sheet.keepColumnAAsText", "sheet.paste",
-                            "sheet.autoFitColumnA"};
+// The copy, then the spreadsheet's calls.
+const Calls kCalls = {"clipboard.clear", "text1.text", "clipboard.setText", "text1.setText", "text2.setText",
+                      "server.createApplication", "app.makeVisible", "app.addWorkbook", "book.addWorksheet",
+                      "sheet.setName", "clipboard.hasPlainText", "sheet.keepColumnAAsText", "sheet.paste",
+                      "sheet.autoFitColumnA"};
+constexpr std::size_t kCopyCalls = 5;
 
-Calls concat(Calls a, const Calls& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-// Counts the runs, and can let another program empty the clipboard meanwhile.
-struct CountingLongCall final : LongCall {
-    void run(const std::function<void()>& call) override {
-        ++runs;
-        call();
-        if (emptiedBy)
-            emptiedBy->content.reset();
-    }
-    int runs = 0;
-    FakeClipboard* emptiedBy = nullptr;
-};
-
-TEST(ExportToSpreadsheet, CopiesThenMakesTheCallsInOrderAndReleasesEverything) {
-    for (const bool emptied : {false, true}) {
-        FakeForm form;
-        form.text1.value = u"0012\r\n";
-        RecordingSpreadsheet server(form.log);
-        CountingLongCall longCall;
-        longCall.emptiedBy = emptied ? &form.clipboard : nullptr;
-
-        ExportToSpreadsheet(form.state, server, longCall);
-
-        Calls expected = concat(kCopy, kSpreadsheet);
-        if (emptied) {  // no text to paste: the paste is left out, the fit is not
-            std::erase(expected, "sheet.keepColumnAAsText");
-            std::erase(expected, "sheet.paste");
-        }
-        EXPECT_EQ(form.log.calls, expected);
-        EXPECT_EQ(server.name, u"タヴロスク");
-        EXPECT_EQ(server.live, 0);
-        EXPECT_EQ(longCall.runs, 2);
-    }
-}
-
-TEST(ExportToSpreadsheet, AFailureAtAnyCallStopsThereWithTheListOnTheClipboard) {
-    const Calls all = concat(kCopy, kSpreadsheet);
-    for (std::size_t failAt = kCopy.size(); failAt < all.size(); ++failAt) {
+// Each spreadsheet call failing in turn, then none: the export stops at the
+// failure, every reference is released, the list stays on the clipboard.
+TEST(ExportToSpreadsheet, MakesTheCallsInOrderAndStopsAtAFailure) {
+    for (std::size_t failAt = kCopyCalls; failAt <= kCalls.size(); ++failAt) {
         FakeForm form;
         form.text1.value = u"a\r\n";
         form.text2.value = u"ogg";
         RecordingSpreadsheet server(form.log);
         DirectCall direct;
-        form.log.failAt = failAt;
-
-        EXPECT_THROW(ExportToSpreadsheet(form.state, server, direct), OperationFailed) << all[failAt];
-
-        EXPECT_EQ(form.log.calls, Calls(all.begin(), all.begin() + static_cast<long>(failAt) + 1));
+        const bool fails = failAt < kCalls.size();
+        if (fails) {
+            form.log.failAt = failAt;
+            EXPECT_THROW(ExportToSpreadsheet(form.state, server, direct), OperationFailed) << kCalls[failAt];
+        } else {
+            ExportToSpreadsheet(form.state, server, direct);
+        }
+        EXPECT_EQ(form.log.calls, Calls(kCalls.begin(), kCalls.begin() + static_cast<long>(failAt + fails)));
         EXPECT_EQ(form.clipboard.content, u"a\r\n");
         EXPECT_EQ(form.text1.value + form.text2.value, u"");
-        EXPECT_EQ(server.live, 0) << "references left after failing " << all[failAt];
+        if (!fails) {
+            EXPECT_EQ(server.name, u"タヴロスク");
+        }
+        EXPECT_EQ(server.live, 0) << "references left after failing " << failAt;
     }
+}
+
+TEST(ExportToSpreadsheet, AClipboardEmptiedMeanwhileLeavesTheSheetEmptyButFitted) {
+    FakeForm form;
+    form.text1.value = u"a\r\n";
+    RecordingSpreadsheet server(form.log);
+    DirectCall direct;
+    form.log.onCall = [&](const std::string& call) {
+        if (call == "clipboard.hasPlainText")
+            form.clipboard.content.reset();
+    };
+    ExportToSpreadsheet(form.state, server, direct);
+    Calls expected = kCalls;
+    std::erase(expected, "sheet.keepColumnAAsText");
+    std::erase(expected, "sheet.paste");
+    EXPECT_EQ(form.log.calls, expected);
 }
 
 } // namespace

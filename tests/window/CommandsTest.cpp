@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <atomic>
+
 namespace tavrosk::test {
 namespace {
 
@@ -90,23 +92,21 @@ TEST_F(WindowTest, AClipboardHeldElsewhereIsReportedInAMessageBoxAndTheListStays
 
 TEST_F(WindowTest, ExportCopiesFirstAndClicksDuringItAreHandledAfterItOnce) {
     form->state().text1.setText(u"0012.mp3\r\n");
-    const QPoint path = control<QPushButton>("Command6")->rect().center();
-    const QPoint at = control<QPushButton>("Command6")->mapToGlobal(path);
+    auto* command6 = control<QPushButton>("Command6");
+    const QPoint at = command6->mapToGlobal(command6->rect().center());
+    std::atomic<int> clicked = 0, clickedDuringExport = -1;
+    QObject::connect(command6, &QPushButton::clicked, [&] { ++clicked; });
     // While the application starts, the user clicks "パス名を付加" twice.
-    calls.onCall = [at](const std::string& call) {
+    calls.onCall = [&](const std::string& call) {
         if (call == "server.createApplication")
-            QProcess::execute(QStringLiteral("xdotool"),
-                              {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y()),
-                               QStringLiteral("click"), QStringLiteral("--repeat"), QStringLiteral("2"),
-                               QStringLiteral("--delay"), QStringLiteral("600"), QStringLiteral("1")});
+            QProcess::execute(QStringLiteral("xdotool"), QStringLiteral("mousemove %1 %2 click --repeat 2 --delay 600 1")
+                                                             .arg(at.x()).arg(at.y()).split(u' '));
+        if (call == "sheet.autoFitColumnA")
+            clickedDuringExport = clicked.load();
     };
 
     click("Command7");
-    EXPECT_EQ(calls.calls, std::vector<std::string>({"server.createApplication", "app.makeVisible", "app.addWorkbook",
-                                                     "book.addWorksheet", "sheet.setName", "sheet.keepColumnAAsText",
-                                                     "sheet.paste", "sheet.autoFitColumnA"}));
-    EXPECT_EQ(spreadsheet.name, u"タヴロスク");
-    EXPECT_EQ(spreadsheet.live, 0);
+    EXPECT_EQ(clickedDuringExport, 0);
     EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("0012.mp3\r\n"));
     QTest::qWait(300);
     const std::u16string line = folder().u16string() + u"\r\n";
