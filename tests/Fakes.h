@@ -103,25 +103,19 @@ struct RecordingSpreadsheet final : SpreadsheetServer {
         void paste() override { owner.log.record("sheet.paste"); }
         void autoFitColumnA() override { owner.log.record("sheet.autoFitColumnA"); }
     };
+    // Each object is made only after its call is recorded, and so not when that call fails.
+    template <class Made>
+    std::unique_ptr<Made> make(const char* call) { return log.record(call), std::make_unique<Made>(*this); }
     struct Book final : Workbook, Held {
         using Held::Held;
-        std::unique_ptr<Worksheet> addWorksheet() override {
-            owner.log.record("book.addWorksheet");
-            return std::make_unique<Sheet>(owner);
-        }
+        std::unique_ptr<Worksheet> addWorksheet() override { return owner.make<Sheet>("book.addWorksheet"); }
     };
     struct App final : SpreadsheetApplication, Held {
         using Held::Held;
         void makeVisible() override { owner.log.record("app.makeVisible"); }
-        std::unique_ptr<Workbook> addWorkbook() override {
-            owner.log.record("app.addWorkbook");
-            return std::make_unique<Book>(owner);
-        }
+        std::unique_ptr<Workbook> addWorkbook() override { return owner.make<Book>("app.addWorkbook"); }
     };
-    std::unique_ptr<SpreadsheetApplication> createApplication() override {
-        log.record("server.createApplication");
-        return std::make_unique<App>(*this);
-    }
+    std::unique_ptr<SpreadsheetApplication> createApplication() override { return make<App>("server.createApplication"); }
     CallLog& log;
     int live = 0;
     std::u16string name;

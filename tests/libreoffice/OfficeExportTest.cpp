@@ -7,11 +7,9 @@
 #include "tests/libreoffice/TestOffice.h"
 
 #include "app/Form1.h"
-#include "app/UiFont.h"
 #include "app/platform/WorkerLongCall.h"
 #include "export/libreoffice/UnoRuntime.h"
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -57,17 +55,6 @@ Reference<css::sheet::XCellRangeData> columnA(const Reference<XSpreadsheet>& she
     return {sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(rows) - 1), UNO_QUERY_THROW};
 }
 
-// Column A from the top, each cell as the text it holds; a number, a date or
-// a formula's result shows as "(not text)".
-Lines textOfColumnA(const Reference<XSpreadsheet>& sheet, size_t rows) {
-    Lines cells;
-    for (const auto& row : columnA(sheet, rows)->getDataArray()) {
-        OUString text;
-        cells.push_back((row[0] >>= text) ? libreoffice::toU16(text) : u"(not text)");
-    }
-    return cells;
-}
-
 // One office for all tests, ended while the UNO runtime is still whole.
 std::unique_ptr<TestOffice> shared;
 TestOffice& office() {
@@ -78,6 +65,7 @@ TestOffice& office() {
 struct OfficeEnd final : ::testing::Environment {
     void TearDown() override { shared.reset(); }
 };
+[[maybe_unused]] const auto* const officeEnd = ::testing::AddGlobalTestEnvironment(new OfficeEnd);
 
 void closeDocuments() { office().closeDocuments(); }
 
@@ -109,11 +97,17 @@ protected:
         return {};
     }
 
-    // Column A holds the lines and nothing below them.
+    // Column A holds the lines, as text, and nothing below them; a number, a
+    // date or a formula's result reads as "(not text)".
     static void expectColumnA(const Reference<XSpreadsheet>& sheet, Lines lines) {
         ASSERT_TRUE(sheet.is());
         lines.push_back(u"");
-        EXPECT_EQ(textOfColumnA(sheet, lines.size()), lines);
+        Lines cells;
+        for (const auto& row : columnA(sheet, lines.size())->getDataArray()) {
+            OUString text;
+            cells.push_back((row[0] >>= text) ? libreoffice::toU16(text) : u"(not text)");
+        }
+        EXPECT_EQ(cells, lines);
     }
 
     RecordingReport report;
@@ -201,11 +195,3 @@ TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
 
 } // namespace
 } // namespace tavrosk::test
-
-int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    tavrosk::UseJapaneseUiFont();
-    ::testing::InitGoogleTest(&argc, argv);
-    ::testing::AddGlobalTestEnvironment(new tavrosk::test::OfficeEnd);
-    return RUN_ALL_TESTS();
-}

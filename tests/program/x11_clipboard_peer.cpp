@@ -25,17 +25,6 @@ xcb_atom_t atom(const char* name) {
     return result;
 }
 
-void answer(const xcb_selection_request_event_t& request, xcb_atom_t property) {
-    xcb_selection_notify_event_t notify{};
-    notify.response_type = XCB_SELECTION_NOTIFY;
-    notify.time = request.time;
-    notify.requestor = request.requestor;
-    notify.selection = request.selection;
-    notify.target = request.target;
-    notify.property = property;
-    xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&notify));
-}
-
 // The clipboard owner's text, as UTF8_STRING, through a property of ours.
 std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into) {
     xcb_convert_selection(x, window, clipboard, utf8, into, XCB_CURRENT_TIME);
@@ -96,7 +85,9 @@ int main(int argc, char* argv[]) {
             } else {
                 property = XCB_ATOM_NONE;  // refused: the hog serves nobody
             }
-            answer(request, property);
+            const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
+                                                      request.selection, request.target, property};
+            xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&notify));
         }
         xcb_flush(x);
         std::free(event);
