@@ -76,17 +76,14 @@ void TestOffice::closeDocuments() {
 }
 
 void TestOffice::terminate() {
-    // Closed first, so that no document waits for an answer about saving.
-    for (const auto& document : documents())
-        Reference<css::util::XCloseable>(document, UNO_QUERY_THROW)->close(true);
-    if (!connection_)
+    closeDocuments();  // first, so that no document waits for an answer about saving
+    if (!running())
         return;
     try {
-        css::frame::Desktop::create(connection_->office())->terminate();
+        css::frame::Desktop::create(libreoffice::OfficeConnection::open(options())->office())->terminate();
     } catch (const css::lang::DisposedException&) {
         // The bridge went down with the office before the answer came.
     }
-    connection_.reset();
     for (int wait = 0; wait < 200 && running(); ++wait)
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
 }

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QListView>
+#include <QScopeGuard>
 #include <QTreeWidget>
 
 #include <sys/mount.h>
@@ -75,28 +76,15 @@ TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReporte
     EXPECT_EQ(text1(), u"my list\r\n");
 }
 
-// A volume of the test's own: a bind mount under /media, which needs root.
-struct BindMount {
-    explicit BindMount(const std::filesystem::path& source)
-        : point("/media/tavrosk-test-" + std::to_string(getpid())) {
-        std::filesystem::create_directories(point);
-        mounted = ::mount(source.c_str(), point.c_str(), nullptr, MS_BIND, nullptr) == 0;
-    }
-    ~BindMount() { unmount(); }
-    void unmount() {
-        if (mounted)
-            ::umount(point.c_str());
-        mounted = false;
-        std::filesystem::remove(point);
-    }
-    std::filesystem::path point;
-    bool mounted;
-};
-
 TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
+    // A volume of the test's own: a bind mount under /media, which needs root.
     makeFile("usb/曲.mp3");
-    BindMount usb(folder("usb"));
-    if (!usb.mounted)
+    const std::filesystem::path usb = "/media/tavrosk-test-" + std::to_string(getpid());
+    std::filesystem::create_directories(usb);
+    std::error_code ignored;
+    const auto unmount = [&] { ::umount(usb.c_str()), std::filesystem::remove(usb, ignored); };
+    const auto atEnd = qScopeGuard(unmount);
+    if (::mount(folder("usb").c_str(), usb.c_str(), nullptr, MS_BIND, nullptr) != 0)
         GTEST_SKIP() << "mounting a test volume needs root";
     form->showStartFolder(folder());
     auto* drive1 = control<QComboBox>("Drive1");
@@ -104,7 +92,7 @@ TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
     for (int i = 0; i < drive1->count(); ++i)
         roots.push_back(drive1->itemData(i).toString());
     EXPECT_TRUE(roots.contains(QStringLiteral("/")));
-    ASSERT_TRUE(roots.contains(QString::fromStdString(usb.point)));
+    ASSERT_TRUE(roots.contains(QString::fromStdString(usb)));
     for (const char* pseudo : {"/proc", "/sys", "/dev", "/dev/shm", "/run"})
         EXPECT_FALSE(roots.contains(QLatin1String(pseudo))) << pseudo;
 
@@ -120,15 +108,15 @@ TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
         }
         return before;
     };
-    pick(usb.point);
-    EXPECT_EQ(form->state().dir1.path(), usb.point);
+    pick(usb);
+    EXPECT_EQ(form->state().dir1.path(), usb);
     EXPECT_EQ(fileNames(), QStringList({"曲.mp3"}));
 
     // The medium is taken out: picking it again says so and the lists stay.
     pick("/");
-    usb.unmount();
-    const std::filesystem::path before = pick(usb.point);
-    EXPECT_NE(takeFailure().find(usb.point.u16string()), std::u16string::npos);
+    unmount();
+    const std::filesystem::path before = pick(usb);
+    EXPECT_NE(takeFailure().find(usb.u16string()), std::u16string::npos);
     EXPECT_EQ(form->state().dir1.path(), before);
 }
 
