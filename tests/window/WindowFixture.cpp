@@ -6,8 +6,7 @@
 #include <QListView>
 #include <QPushButton>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <fstream>
 
 namespace tavrosk::test {
 
@@ -29,9 +28,7 @@ void WindowTest::TearDown() {
 void WindowTest::makeFile(const QByteArray& relativePath) {
     const std::filesystem::path path = root / relativePath.toStdString();
     std::filesystem::create_directories(path.parent_path());
-    const int fd = ::open(path.c_str(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_GE(fd, 0) << path;
-    ::close(fd);
+    ASSERT_TRUE(std::ofstream(path)) << path;
 }
 
 void WindowTest::click(const char* button) {
