@@ -1,11 +1,18 @@
 #pragma once
 
-#include <QByteArray>
+#include <QCoreApplication>
+#include <QProcess>
 
 namespace tavrosk::test {
 
 // What another program (xclip) reads from the CLIPBOARD selection, byte for
 // byte. The event loop runs meanwhile, so that this process can serve it.
-QByteArray clipboardFromOtherProcess();
+inline QByteArray clipboardFromOtherProcess() {
+    QProcess xclip;
+    xclip.start(QStringLiteral("xclip"), {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    while (!xclip.waitForFinished(1))
+        QCoreApplication::processEvents();
+    return xclip.readAllStandardOutput();
+}
 
 } // namespace tavrosk::test

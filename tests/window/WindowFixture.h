@@ -1,15 +1,18 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "export/LongCall.h"
+#include "app/platform/WorkerLongCall.h"
 #include "tests/ClipboardElsewhere.h"
 #include "tests/Fakes.h"
 
+#include <QListView>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <memory>
 
 namespace tavrosk::test {
@@ -18,11 +21,25 @@ namespace tavrosk::test {
 // recording spreadsheet application.
 class WindowTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        ASSERT_TRUE(tree.isValid());
+        form = std::make_unique<Form1>(report, spreadsheet, longCall);
+        form->showStartFolder(root);
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+    void TearDown() override {
+        form.reset();
+        std::filesystem::remove_all(root);  // QTemporaryDir leaves names that are not UTF-8
+        EXPECT_TRUE(report.messages.empty()) << "unexpected failure reported";
+    }
 
     // Creates an empty file, and its folders, whose relative path is these bytes.
-    void makeFile(const QByteArray& relativePath);
+    void makeFile(const QByteArray& relativePath) {
+        const std::filesystem::path path = root / relativePath.toStdString();
+        std::filesystem::create_directories(path.parent_path());
+        ASSERT_TRUE(std::ofstream(path)) << path;
+    }
     std::filesystem::path folder(const std::filesystem::path& relative = {}) const {
         return relative.empty() ? root : root / relative;
     }
@@ -35,18 +52,32 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    void click(const char* button);
-    QStringList fileNames();
+    void click(const char* button) {
+        QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    QStringList fileNames() {
+        QStringList names;
+        const QAbstractItemModel* model = control<QListView>("File1")->model();
+        for (int row = 0; row < model->rowCount(); ++row)
+            names.push_back(model->index(row, 0).data().toString());
+        return names;
+    }
     std::u16string text1() { return form->state().text1.text(); }
     // Takes the one failure the test expects out of the report.
-    std::u16string takeFailure();
+    std::u16string takeFailure() {
+        EXPECT_EQ(report.messages.size(), 1u);
+        const std::u16string message = report.messages.empty() ? u"" : report.messages.front();
+        report.messages.clear();
+        return message;
+    }
 
     QTemporaryDir tree;
     const std::filesystem::path root = std::filesystem::canonical(tree.path().toStdString());
     RecordingReport report;
     CallLog calls;
     RecordingSpreadsheet spreadsheet{calls};
-    std::unique_ptr<LongCall> longCall;
+    WorkerLongCall longCall;
     std::unique_ptr<Form1> form;
 };
 

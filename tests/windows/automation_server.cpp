@@ -18,9 +18,8 @@
 namespace {
 
 std::ofstream logFile;
-long calls = 0, failAt = -1;
 std::string faultFile;
-long objects = 0;  // handed out and not yet released
+long calls = 0, failAt = -1, objects = 0;  // objects: handed out and not yet released
 DWORD idleSince = GetTickCount();
 
 std::string utf8(const wchar_t* text, int length) {
