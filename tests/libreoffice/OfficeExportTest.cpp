@@ -29,7 +29,6 @@
 namespace tavrosk::test {
 namespace {
 
-using css::uno::UNO_QUERY_THROW;
 using Lines = std::vector<std::u16string>;
 
 // Runs the calls on a worker as the tool does, and can do something of the
