@@ -47,9 +47,10 @@ start() {
     window=$(timeout 20 xdotool search --sync --name '^タヴロスク作成支援ツール$' | head -n1)
     xdotool windowactivate --sync "$window" 2>/dev/null
 }
-# Focus starts on "パス名を付加"; five tabs on is "To ClipBoard".
-append_path() { xdotool key space; }
+# Focus starts on "パス名を付加"; five tabs on is "To ClipBoard". Either
+# copies the list, the second after appending the start folder's path.
 copy() { xdotool key Tab Tab Tab Tab Tab space; }
+copy_path() { xdotool key space Tab Tab Tab Tab Tab space; }
 close() {
     xdotool key alt+F4
     check "the tool exits when its window is closed" within 10 eval "! kill -0 $tool_pid 2>/dev/null"
@@ -64,8 +65,7 @@ echo "--- start-up, then no clipboard manager"
 start
 check "the window is on top" bash -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
 check "the window is centred" centred
-append_path
-copy
+copy_path
 check "the start folder's path is on the clipboard" within 5 clipboard_is "$expected"
 close
 check "the list still pastes after the tool has gone" clipboard_is "$expected"
@@ -81,8 +81,7 @@ check "no helper starts for an empty list" keeper_gone
 
 echo "--- another program owns the clipboard at exit"
 start
-append_path
-copy
+copy_path
 # The copy is done, and the tool has stopped watching that it keeps the
 # clipboard, before the other program copies.
 within 5 clipboard_is "$expected" && sleep 0.5
@@ -96,8 +95,7 @@ echo "--- a clipboard manager"
 started+=($!)
 check "the test manager runs" within 5 grep -q ready "$work/manager.log"
 start
-append_path
-copy
+copy_path
 close
 check "the manager was handed the list" grep -q saved "$work/manager.log"
 check "the list pastes from the manager" clipboard_is "$expected"
