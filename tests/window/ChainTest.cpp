@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
-#include <QListView>
 #include <QScopeGuard>
 #include <QTreeWidget>
 

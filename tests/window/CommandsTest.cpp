@@ -6,11 +6,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListView>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 #include <QTimer>
 
 #include <atomic>

@@ -1,9 +1,7 @@
 #include "WindowFixture.h"
 
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTreeWidget>
 
 namespace tavrosk::test {

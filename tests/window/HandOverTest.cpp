@@ -2,7 +2,6 @@
 
 #include "app/StartArguments.h"
 
-#include <QListView>
 #include <QMimeData>
 #include <QPlainTextEdit>
 
