@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include <pwd.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace tavrosk::test {
@@ -31,12 +28,7 @@ TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
     ASSERT_TRUE(nobody != nullptr && ::getuid() == 0) << "needs root and a user 'nobody'";
     const std::string pipe = "tavrosk-test-start-" + std::to_string(::getpid());
     const std::string path = "/tmp/OSL_PIPE_0_" + pipe + "-taken";
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strcpy(address.sun_path, path.c_str());
-    ASSERT_TRUE(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                ::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
+    ASSERT_TRUE(::mknod(path.c_str(), S_IFSOCK | 0600, 0) == 0 && ::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
 
     const struct {
         std::string pipe;
@@ -52,7 +44,6 @@ TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
         EXPECT_TRUE(message.starts_with(u"LibreOffice Calc を起動できません。")) << c.program;
         EXPECT_NE(message.find(c.said), std::u16string::npos) << c.program;
     }
-    ::close(socket);
     ::unlink(path.c_str());
 }
 
