@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QScopeGuard>
-#include <QTreeWidget>
 
 #include <sys/mount.h>
 #include <sys/stat.h>

@@ -5,9 +5,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTimer>
 

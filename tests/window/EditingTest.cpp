@@ -1,8 +1,5 @@
 #include "WindowFixture.h"
 
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTreeWidget>
 
 namespace tavrosk::test {
 namespace {

@@ -3,7 +3,6 @@
 #include "app/StartArguments.h"
 
 #include <QMimeData>
-#include <QPlainTextEdit>
 
 namespace tavrosk::test {
 namespace {

@@ -3,7 +3,6 @@
 #include "tests/ControlTable.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QScreen>
 
 namespace tavrosk::test {

@@ -5,8 +5,12 @@
 #include "tests/ClipboardElsewhere.h"
 #include "tests/Fakes.h"
 
+// The window's widget classes, for the tests to find its controls by.
+#include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
