@@ -54,22 +54,13 @@ Reference<css::sheet::XCellRangeData> columnA(const Reference<XSpreadsheet>& she
     return {sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(rows) - 1), UNO_QUERY_THROW};
 }
 
-// One office for all tests, ended while the UNO runtime is still whole.
-std::unique_ptr<TestOffice> shared;
-TestOffice& office() {
-    if (!shared)
-        shared = std::make_unique<TestOffice>();
-    return *shared;
-}
-struct OfficeEnd final : ::testing::Environment {
-    void TearDown() override { shared.reset(); }
-};
-[[maybe_unused]] const auto* const officeEnd = ::testing::AddGlobalTestEnvironment(new OfficeEnd);
-
-void closeDocuments() { office().closeDocuments(); }
-
 class OfficeExport : public ::testing::Test {
 protected:
+    // One office for all the tests, ended while the UNO runtime is still whole.
+    static void SetUpTestSuite() { office = std::make_unique<TestOffice>(); }
+    static void TearDownTestSuite() { office.reset(); }
+    static inline std::unique_ptr<TestOffice> office;
+
     // Runs "To  Excel" on the list in a new window; the list is on the
     // clipboard afterwards, and the window's fields are empty.
     void exportList(const Lines& lines) {
@@ -88,7 +79,7 @@ protected:
 
     // The sheet "タヴロスク" of the one document opened since `before`.
     Reference<XSpreadsheet> newSheet(const std::vector<Reference<XSpreadsheetDocument>>& before) {
-        const auto after = office().documents();
+        const auto after = office->documents();
         EXPECT_EQ(after.size(), before.size() + 1);
         for (const auto& document : after)
             if (std::find(before.begin(), before.end(), document) == before.end())
@@ -111,7 +102,7 @@ protected:
 
     RecordingReport report;
     InterruptibleCall call;
-    libreoffice::CalcServer server{office().options()};
+    libreoffice::CalcServer server{office->options()};
 };
 
 // Lines that Calc would take for numbers, dates or formulas, then over a
@@ -124,7 +115,7 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
         lines.push_back(i == 901 ? std::u16string(20, u'Ŵ') : i % 4 == 0 ? std::u16string(25, u'0') : u"曲 x");
     exportList(lines);
     ASSERT_TRUE(report.messages.empty());
-    const auto documents = office().documents();
+    const auto documents = office->documents();
     ASSERT_EQ(documents.size(), 1u);
     const auto tavrosk = sheet(documents[0], u"タヴロスク");
     expectColumnA(tavrosk, lines);
@@ -158,7 +149,7 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     exportList(second);
     expectColumnA(newSheet(documents), second);
     expectColumnA(tavrosk, lines);
-    closeDocuments();
+    office->closeDocuments();
 }
 
 TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
@@ -168,8 +159,8 @@ TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
         const char16_t* said;
         Lines next;
     } cases[] = {
-        {"the user closes the new document", closeDocuments, u"LibreOffice Calc ", {u"next"}},
-        {"the office ends", [] { office().terminate(); }, u"接続が切れた", {}},
+        {"the user closes the new document", [] { office->closeDocuments(); }, u"LibreOffice Calc ", {u"next"}},
+        {"the office ends", [] { office->terminate(); }, u"接続が切れた", {}},
     };
     for (const auto& c : cases) {
         call.between = c.cut;
@@ -182,7 +173,7 @@ TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
         exportList(c.next);
         EXPECT_TRUE(report.messages.empty()) << c.what;
         expectColumnA(newSheet({}), c.next);
-        closeDocuments();
+        office->closeDocuments();
     }
 }
 
