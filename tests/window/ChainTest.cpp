@@ -80,7 +80,7 @@ TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
     const std::filesystem::path usb = "/media/tavrosk-test-" + std::to_string(getpid());
     std::filesystem::create_directories(usb);
     std::error_code ignored;
-    const auto unmount = [&] { ::umount(usb.c_str()), std::filesystem::remove(usb, ignored); };
+    const auto unmount = [&] { ::umount(usb.c_str()); std::filesystem::remove(usb, ignored); };
     const auto atEnd = qScopeGuard(unmount);
     if (::mount(folder("usb").c_str(), usb.c_str(), nullptr, MS_BIND, nullptr) != 0)
         GTEST_SKIP() << "mounting a test volume needs root";
