@@ -13,7 +13,6 @@
 #include <com/sun/star/sheet/XSpreadsheetDocument.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 
-#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <memory>
@@ -31,18 +30,15 @@ using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
 using libreoffice::OUString;
 
-// An office of the tests' own: a pipe name and a profile folder no other
-// office uses. The backend starts it on the first export; destroying this
+// An office of the tests' own, one per process: a pipe name and a profile
+// folder no other office uses. The backend starts it on the first export; destroying this
 // closes its documents, ends it (the backend never does) and removes the
 // profile.
 class TestOffice {
 public:
-    TestOffice() {
-        static std::atomic<int> counter{0};
-        const std::string unique = std::to_string(getpid()) + "-" + std::to_string(counter++);
-        pipe_ = "tavrosk-test-" + unique;
-        profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
-    }
+    TestOffice()
+        : pipe_("tavrosk-test-" + std::to_string(getpid())),
+          profile_(std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + std::to_string(getpid()))) {}
     ~TestOffice() {
         try {
             terminate();
