@@ -103,19 +103,24 @@ struct RecordingSpreadsheet final : SpreadsheetServer {
         void paste() override { owner.log.record("sheet.paste"); }
         void autoFitColumnA() override { owner.log.record("sheet.autoFitColumnA"); }
     };
-    // Each object is made only after its call is recorded, and so not when that call fails.
+    // Records the call, then makes its object: none when the call fails.
     template <class Made>
-    std::unique_ptr<Made> make(const char* call) { return log.record(call), std::make_unique<Made>(*this); }
+    std::unique_ptr<Made> recorded(const char* call) {
+        log.record(call);
+        return std::make_unique<Made>(*this);
+    }
     struct Book final : Workbook, Held {
         using Held::Held;
-        std::unique_ptr<Worksheet> addWorksheet() override { return owner.make<Sheet>("book.addWorksheet"); }
+        std::unique_ptr<Worksheet> addWorksheet() override { return owner.recorded<Sheet>("book.addWorksheet"); }
     };
     struct App final : SpreadsheetApplication, Held {
         using Held::Held;
         void makeVisible() override { owner.log.record("app.makeVisible"); }
-        std::unique_ptr<Workbook> addWorkbook() override { return owner.make<Book>("app.addWorkbook"); }
+        std::unique_ptr<Workbook> addWorkbook() override { return owner.recorded<Book>("app.addWorkbook"); }
     };
-    std::unique_ptr<SpreadsheetApplication> createApplication() override { return make<App>("server.createApplication"); }
+    std::unique_ptr<SpreadsheetApplication> createApplication() override {
+        return recorded<App>("server.createApplication");
+    }
     CallLog& log;
     int live = 0;
     std::u16string name;

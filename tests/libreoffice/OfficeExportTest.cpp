@@ -44,13 +44,16 @@ struct InterruptibleCall final : LongCall {
     std::function<void()> between;
 };
 
-Reference<css::beans::XPropertySet> column(const Reference<XSpreadsheet>& sheet, sal_Int32 index) {
-    return {Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(index),
+Reference<css::beans::XPropertySet> columnAProperties(const Reference<XSpreadsheet>& sheet) {
+    return {Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(0),
             UNO_QUERY_THROW};
 }
-sal_Int32 width(const Reference<XSpreadsheet>& sheet) { return column(sheet, 0)->getPropertyValue("Width").get<sal_Int32>(); }
+sal_Int32 columnAWidth(const Reference<XSpreadsheet>& sheet) {
+    return columnAProperties(sheet)->getPropertyValue("Width").get<sal_Int32>();
+}
 
-Reference<css::sheet::XCellRangeData> columnA(const Reference<XSpreadsheet>& sheet, size_t rows) {
+// The cells of column A from the top, `rows` of them.
+Reference<css::sheet::XCellRangeData> columnACells(const Reference<XSpreadsheet>& sheet, size_t rows) {
     return {sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(rows) - 1), UNO_QUERY_THROW};
 }
 
@@ -88,12 +91,12 @@ protected:
     }
 
     // Column A holds the lines, as text, and nothing below them; a number, a
-    // date or a formula's result reads as "(not text)".
+    // date, or a formula's numeric or error result reads as "(not text)".
     static void expectColumnA(const Reference<XSpreadsheet>& sheet, Lines lines) {
         ASSERT_TRUE(sheet.is());
         lines.push_back(u"");
         Lines cells;
-        for (const auto& row : columnA(sheet, lines.size())->getDataArray()) {
+        for (const auto& row : columnACells(sheet, lines.size())->getDataArray()) {
             OUString text;
             cells.push_back((row[0] >>= text) ? libreoffice::toU16(text) : u"(not text)");
         }
@@ -121,15 +124,16 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     expectColumnA(tavrosk, lines);
     // What the user types into column A later stays text too.
     OUString format;
+    const auto key = columnAProperties(tavrosk)->getPropertyValue("NumberFormat").get<sal_Int32>();
     Reference<css::util::XNumberFormatsSupplier>(documents[0], UNO_QUERY_THROW)
-            ->getNumberFormats()->getByKey(column(tavrosk, 0)->getPropertyValue("NumberFormat").get<sal_Int32>())
-            ->getPropertyValue("FormatString") >>= format;
+            ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString") >>= format;
     EXPECT_EQ(libreoffice::toU16(format), u"@");
 
     // Shown, in front, and on the new sheet.
     const Reference<css::frame::XController> controller =
         Reference<css::frame::XModel>(documents[0], UNO_QUERY_THROW)->getCurrentController();
-    EXPECT_TRUE(Reference<css::awt::XWindow2>(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW)->isVisible());
+    const Reference<css::awt::XWindow2> window(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW);
+    EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(controller->getFrame()->isActive());
     EXPECT_EQ(libreoffice::toU16(Reference<css::container::XNamed>(
                   Reference<css::sheet::XSpreadsheetView>(controller, UNO_QUERY_THROW)->getActiveSheet(),
@@ -140,9 +144,9 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     // the test's own.
     documents[0]->getSheets()->insertNewByName("reference", 0);
     const auto reference = sheet(documents[0], u"reference");
-    columnA(reference, lines.size())->setDataArray(columnA(tavrosk, lines.size())->getDataArray());
-    column(reference, 0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
-    EXPECT_EQ(width(tavrosk), width(reference));
+    columnACells(reference, lines.size())->setDataArray(columnACells(tavrosk, lines.size())->getDataArray());
+    columnAProperties(reference)->setPropertyValue("OptimalWidth", css::uno::Any(true));
+    EXPECT_EQ(columnAWidth(tavrosk), columnAWidth(reference));
 
     // A second export opens a second document and leaves the first alone.
     const Lines second = {u"二曲目", u"0002"};
@@ -159,8 +163,8 @@ TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
         const char16_t* said;
         Lines next;
     } cases[] = {
-        {"the user closes the new document", [] { office->closeDocuments(); }, u"LibreOffice Calc ", {u"next"}},
-        {"the office ends", [] { office->terminate(); }, u"接続が切れた", {}},
+        {"the user closes the new document", [] { office->closeDocuments(); }, u"LibreOffice Calc ", {}},
+        {"the office ends", [] { office->terminate(); }, u"接続が切れた", {u"next"}},
     };
     for (const auto& c : cases) {
         call.between = c.cut;

@@ -1,7 +1,12 @@
 #include "export/libreoffice/CalcServer.h"
 #include "model/OperationFailed.h"
 
+#include <QScopeGuard>
+
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -28,7 +33,9 @@ TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
     ASSERT_TRUE(nobody != nullptr && ::getuid() == 0) << "needs root and a user 'nobody'";
     const std::string pipe = "tavrosk-test-start-" + std::to_string(::getpid());
     const std::string path = "/tmp/OSL_PIPE_0_" + pipe + "-taken";
-    ASSERT_TRUE(::mknod(path.c_str(), S_IFSOCK | 0600, 0) == 0 && ::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid) == 0);
+    ASSERT_EQ(::mknod(path.c_str(), S_IFSOCK | 0600, 0), 0) << std::strerror(errno);
+    const auto removed = qScopeGuard([&] { ::unlink(path.c_str()); });
+    ASSERT_EQ(::chown(path.c_str(), nobody->pw_uid, nobody->pw_gid), 0) << std::strerror(errno);
 
     const struct {
         std::string pipe;
@@ -44,7 +51,6 @@ TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
         EXPECT_TRUE(message.starts_with(u"LibreOffice Calc を起動できません。")) << c.program;
         EXPECT_NE(message.find(c.said), std::u16string::npos) << c.program;
     }
-    ::unlink(path.c_str());
 }
 
 } // namespace

@@ -30,15 +30,18 @@ using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
 using libreoffice::OUString;
 
-// An office of the tests' own, one per process: a pipe name and a profile
-// folder no other office uses. The backend starts it on the first export; destroying this
+// An office of the tests' own: a pipe name and a profile folder no other
+// office uses. The backend starts it on the first export; destroying this
 // closes its documents, ends it (the backend never does) and removes the
 // profile.
 class TestOffice {
 public:
-    TestOffice()
-        : pipe_("tavrosk-test-" + std::to_string(getpid())),
-          profile_(std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + std::to_string(getpid()))) {}
+    TestOffice() {
+        static int made = 0;
+        const std::string unique = std::to_string(getpid()) + "-" + std::to_string(made++);
+        pipe_ = "tavrosk-test-" + unique;
+        profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
+    }
     ~TestOffice() {
         try {
             terminate();
@@ -75,7 +78,8 @@ public:
             return result;
         if (!connection_ || connection_->isLost())
             connection_ = libreoffice::OfficeConnection::open(options());
-        const auto components = css::frame::Desktop::create(connection_->office())->getComponents()->createEnumeration();
+        const auto desktop = css::frame::Desktop::create(connection_->office());
+        const auto components = desktop->getComponents()->createEnumeration();
         while (components->hasMoreElements()) {
             if (Reference<XSpreadsheetDocument> document(components->nextElement(), css::uno::UNO_QUERY); document.is())
                 result.push_back(document);

@@ -80,8 +80,10 @@ TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
     const std::filesystem::path usb = "/media/tavrosk-test-" + std::to_string(getpid());
     std::filesystem::create_directories(usb);
     std::error_code ignored;
-    const auto unmount = [&] { ::umount(usb.c_str()); std::filesystem::remove(usb, ignored); };
-    const auto atEnd = qScopeGuard(unmount);
+    const auto atEnd = qScopeGuard([&] {
+        ::umount(usb.c_str());
+        std::filesystem::remove(usb, ignored);
+    });
     if (::mount(folder("usb").c_str(), usb.c_str(), nullptr, MS_BIND, nullptr) != 0)
         GTEST_SKIP() << "mounting a test volume needs root";
     form->showStartFolder(folder());
@@ -112,7 +114,8 @@ TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
 
     // The medium is taken out: picking it again says so and the lists stay.
     pick("/");
-    unmount();
+    ASSERT_EQ(::umount(usb.c_str()), 0);
+    std::filesystem::remove(usb);
     const std::filesystem::path before = pick(usb);
     EXPECT_NE(takeFailure().find(usb.u16string()), std::u16string::npos);
     EXPECT_EQ(form->state().dir1.path(), before);

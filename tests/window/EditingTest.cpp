@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-
 namespace tavrosk::test {
 namespace {
 
