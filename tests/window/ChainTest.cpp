@@ -74,6 +74,20 @@ TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReporte
     EXPECT_EQ(text1(), u"my list\r\n");
 }
 
+TEST_F(WindowTest, OpeningTheOpenFolderAgainKeepsTheSelection) {
+    makeFile("a.mp3");
+    makeFile("b.mp3");
+    open(folder());
+    auto* view = control<QListView>("File1");
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(view->model()->index(1, 0)).center());
+
+    QTest::keyClick(control<QTreeWidget>("Dir1"), Qt::Key_Return);  // its current row: the open folder
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(form->state().file1.isSelected(1));
+    EXPECT_EQ(view->selectionModel()->selectedRows().size(), 1);
+}
+
 TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
     // A volume of the test's own: a bind mount under /media, which needs root.
     makeFile("usb/曲.mp3");
