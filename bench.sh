@@ -13,7 +13,7 @@ echo "== commands on in-memory controls"
 build/release/bench/core_bench
 echo
 echo "== the real window (folders are made under ${TMPDIR:-/tmp}/tavrosk-bench once)"
-tests/with-display.sh build/release/bench/window_bench build/release/app/tavrosk "${TMPDIR:-/tmp}/tavrosk-bench"
+tests/with-display.sh build/release/bench/qt/window_bench build/release/tavrosk "${TMPDIR:-/tmp}/tavrosk-bench"
 echo
 echo "== the spreadsheet export (an office of its own is started first)"
-tests/with-display.sh build/release/bench/office_bench
+tests/with-display.sh build/release/bench/qt/office_bench

@@ -26,4 +26,4 @@ build_and_test build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo
 build_and_test build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTAVROSK_SANITIZE=ON
 # The Windows program and its tests, cross-built with mingw-w64 and run
 # under Wine on a display of their own.
-tests/windows/run-under-wine.sh build/windows -DTAVROSK_WARNINGS_AS_ERRORS="$strict"
+tests/win32/run-under-wine.sh build/windows -DTAVROSK_WARNINGS_AS_ERRORS="$strict"

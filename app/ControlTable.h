@@ -2,7 +2,8 @@
 
 // The window's eighteen controls as one table, free of any window toolkit, so
 // that the Qt window and the Win32 window are built from the same places,
-// captions, colours and tab order.
+// captions, colours, tab order, alignment, fonts, pictures and the names
+// screen readers announce.
 
 #include <array>
 #include <optional>
@@ -32,6 +33,22 @@ enum class Kind {
     Picture,
 };
 
+enum class Align { Left, Centre };
+
+// A face of the control's own; the others use the system's UI font.
+struct Face {
+    std::u16string_view family;
+    int points;
+    bool shiftJis;  // asks for the Japanese character set (128)
+};
+
+enum class Picture {
+    None,
+    Clipboard,    // 32 × 32, on Command4
+    Spreadsheet,  // 32 × 32, on Command7
+    Still,        // 48 × 40, in Picture1
+};
+
 struct Control {
     std::string_view name;
     Kind kind;
@@ -39,29 +56,45 @@ struct Control {
     Twips place;
     std::optional<Rgb> colour;  // graphical buttons only
     int tab;                    // place in the tab order; labels and the picture never take the focus
+    std::u16string_view accessibleName;  // the label that heads the control, or its own caption
+    Picture picture = Picture::None;     // centred above a button's caption
+    Align align = Align::Left;           // of a label's or a text field's text; captions are centred
+    std::optional<Face> face = {};
 };
+
+inline constexpr std::u16string_view kWindowTitle = u"タヴロスク作成支援ツール";
 
 inline constexpr Twips kClientArea{0, 0, 13455, 7035};
 
+// The extension is short and sits in a narrow field: centred reads best.
+inline constexpr Face kExtensionFace{u"ＭＳ Ｐゴシック", 12, true};
+
 inline constexpr std::array<Control, 18> kControls{{
-    {"Drive1", Kind::DriveList, u"", {90, 60, 2850, 300}, {}, 11},
-    {"Dir1", Kind::FolderList, u"", {90, 390, 2850, 6600}, {}, 12},
-    {"Label4", Kind::Label, u"リスト", {3150, 120, 525, 225}, {}, 15},
-    {"File1", Kind::FileList, u"", {3000, 360, 4200, 6570}, {}, 14},
-    {"Command6", Kind::Button, u"パス名を付加", {7320, 390, 1755, 375}, {}, 3},
-    {"Command1", Kind::GraphicalButton, u"全ファイル選択", {7350, 840, 1755, 675}, Rgb{255, 255, 192}, 4},
-    {"Command2", Kind::GraphicalButton, u"リスト→TextBox 1", {7320, 1590, 1755, 675}, Rgb{192, 255, 192}, 5},
-    {"Text2", Kind::LineField, u"", {7320, 2340, 855, 405}, {}, 6},
-    {"Label3", Kind::Label, u"TextBox 2", {8250, 2490, 855, 195}, {}, 0},
-    {"Label1", Kind::Label, u"↓拡張子消去↓", {7350, 2850, 1425, 225}, {}, 13},
-    {"Command5", Kind::GraphicalButton, u"WMA MP3 WAV   MID / TextBox 2", {7290, 3090, 1785, 675}, Rgb{255, 224, 192}, 7},
-    {"Command7", Kind::GraphicalButton, u"To  Excel", {7290, 3840, 825, 1095}, Rgb{0, 192, 0}, 17},
-    {"Command4", Kind::GraphicalButton, u"To ClipBoard", {8130, 3840, 930, 1095}, Rgb{192, 255, 255}, 8},
-    {"Command3", Kind::GraphicalButton, u"クリヤー", {7320, 5010, 1755, 675}, Rgb{255, 255, 255}, 9},
-    {"Picture1", Kind::Picture, u"", {7800, 5820, 765, 675}, {}, 2},
-    {"Label2", Kind::Label, u"タヴロスク制作室 2026", {7350, 6540, 1695, 435}, {}, 1},
-    {"Label5", Kind::Label, u"TextBox 1", {9210, 180, 885, 195}, {}, 16},
-    {"Text1", Kind::ListField, u"", {9150, 390, 4200, 6600}, {}, 10},
+    {"Drive1", Kind::DriveList, u"", {90, 60, 2850, 300}, {}, 11, u"ドライブ"},
+    {"Dir1", Kind::FolderList, u"", {90, 390, 2850, 6600}, {}, 12, u"フォルダ"},
+    {"Label4", Kind::Label, u"リスト", {3150, 120, 525, 225}, {}, 15, u"リスト"},
+    {"File1", Kind::FileList, u"", {3000, 360, 4200, 6570}, {}, 14, u"リスト"},
+    {"Command6", Kind::Button, u"パス名を付加", {7320, 390, 1755, 375}, {}, 3, u"パス名を付加"},
+    {"Command1", Kind::GraphicalButton, u"全ファイル選択", {7350, 840, 1755, 675}, Rgb{255, 255, 192}, 4,
+     u"全ファイル選択"},
+    {"Command2", Kind::GraphicalButton, u"リスト→TextBox 1", {7320, 1590, 1755, 675}, Rgb{192, 255, 192}, 5,
+     u"リスト→TextBox 1"},
+    {"Text2", Kind::LineField, u"", {7320, 2340, 855, 405}, {}, 6, u"TextBox 2", Picture::None, Align::Centre,
+     kExtensionFace},
+    {"Label3", Kind::Label, u"TextBox 2", {8250, 2490, 855, 195}, {}, 0, u"TextBox 2"},
+    {"Label1", Kind::Label, u"↓拡張子消去↓", {7350, 2850, 1425, 225}, {}, 13, u"↓拡張子消去↓"},
+    {"Command5", Kind::GraphicalButton, u"WMA MP3 WAV   MID / TextBox 2", {7290, 3090, 1785, 675},
+     Rgb{255, 224, 192}, 7, u"WMA MP3 WAV   MID / TextBox 2"},
+    {"Command7", Kind::GraphicalButton, u"To  Excel", {7290, 3840, 825, 1095}, Rgb{0, 192, 0}, 17, u"To  Excel",
+     Picture::Spreadsheet},
+    {"Command4", Kind::GraphicalButton, u"To ClipBoard", {8130, 3840, 930, 1095}, Rgb{192, 255, 255}, 8,
+     u"To ClipBoard", Picture::Clipboard},
+    {"Command3", Kind::GraphicalButton, u"クリヤー", {7320, 5010, 1755, 675}, Rgb{255, 255, 255}, 9, u"クリヤー"},
+    {"Picture1", Kind::Picture, u"", {7800, 5820, 765, 675}, {}, 2, u"タヴロスク", Picture::Still},
+    {"Label2", Kind::Label, u"タヴロスク制作室 2026", {7350, 6540, 1695, 435}, {}, 1, u"タヴロスク制作室 2026",
+     Picture::None, Align::Centre},
+    {"Label5", Kind::Label, u"TextBox 1", {9210, 180, 885, 195}, {}, 16, u"TextBox 1"},
+    {"Text1", Kind::ListField, u"", {9150, 390, 4200, 6600}, {}, 10, u"TextBox 1"},
 }};
 
 inline constexpr const Control& control(std::string_view name) {

@@ -40,6 +40,7 @@ struct MemoryFolder final : FolderList {
 
 struct MemoryDrive final : DriveList {
     std::filesystem::path drive() const override { return "/"; }
+    void showDriveOf(const std::filesystem::path&) override {}
 };
 
 struct MemoryClipboard final : Clipboard {

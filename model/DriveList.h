@@ -13,6 +13,9 @@ public:
     virtual ~DriveList() = default;
 
     virtual std::filesystem::path drive() const = 0;
+    // Lists the drives anew and shows the one that holds folder, without
+    // raising the change notification.
+    virtual void showDriveOf(const std::filesystem::path& folder) = 0;
 
     // Raised when the user picks another drive.
     ChangeNotifier& changed() { return changed_; }

@@ -1,6 +1,7 @@
 #include "navigation/HandedOver.h"
 
 #include "model/OperationFailed.h"
+#include "navigation/FolderReader.h"
 #include "navigation/NameText.h"
 
 #include <optional>
@@ -62,14 +63,7 @@ std::optional<std::filesystem::path> pathFromFileUri(std::string_view uri) {
         bytes += static_cast<char>(high * 16 + low);
         i += 2;
     }
-#ifdef _WIN32
-    // "file:///C:/Music" names C:/Music; names there are UTF-8.
-    if (bytes.size() >= 3 && bytes[0] == '/' && bytes[2] == ':')
-        bytes.erase(0, 1);
-    return std::filesystem::path(std::u8string(bytes.begin(), bytes.end()));
-#else
     return std::filesystem::path(std::move(bytes));
-#endif
 }
 
 [[noreturn]] void cannotOpen(const std::filesystem::path& path, std::u16string_view reason, std::string cause) {
@@ -98,7 +92,7 @@ std::vector<std::filesystem::path> PathsFromUriList(std::string_view uriList) {
 FolderToOpen FolderToOpenFor(const std::vector<std::filesystem::path>& paths) {
     const std::filesystem::path first = std::filesystem::absolute(paths.front()).lexically_normal();
     std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(first, error);
+    const std::filesystem::file_status status = StatusOf(first, error);
     if (status.type() == std::filesystem::file_type::not_found)
         cannotOpen(first, u"ファイルまたはフォルダが見つかりません。", "not found");
     if (error)

@@ -65,6 +65,7 @@ struct FakeFolderList final : FolderList {
 
 struct FakeDriveList final : DriveList {
     std::filesystem::path drive() const override { return {}; }
+    void showDriveOf(const std::filesystem::path&) override {}
 };
 
 struct FakeClipboard final : Clipboard {

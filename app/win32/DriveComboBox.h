@@ -15,10 +15,8 @@ public:
     explicit DriveComboBox(HWND box) : box_(box) {}
 
     std::filesystem::path drive() const override;
+    void showDriveOf(const std::filesystem::path& folder) override;
 
-    // Lists the drives anew and shows the one that holds folder, without
-    // raising the change notification (start-up).
-    void showDriveOf(const std::filesystem::path& folder);
     // The user's pick (CBN_SELCHANGE).
     void picked();
 

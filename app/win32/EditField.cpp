@@ -2,23 +2,152 @@
 
 #include "app/win32/WideText.h"
 
+#include <commctrl.h>
+
+#include <utility>
+
 namespace tavrosk::win32 {
 
-std::u16string EditField::text() const {
-    return windowText(edit_);
+namespace {
+
+// The characters Ctrl+Z and Ctrl+Y type.
+constexpr WPARAM kCtrlZ = 0x1A, kCtrlY = 0x19;
+constexpr UINT_PTR kRedo = 1;  // the menu's own command; the others are the edit messages
+
+} // namespace
+
+EditField::EditField(HWND edit) : edit_(edit), text_(WindowText(edit)) {
+    SetWindowSubclass(edit_, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+EditField::~EditField() {
+    RemoveWindowSubclass(edit_, subclass, 0);
 }
 
 void EditField::setText(const std::u16string& text) {
-    SetWindowTextW(edit_, wide(text));
+    make(ChangeBetween(text_, text));
 }
 
 void EditField::append(std::u16string_view tail) {
-    if (tail.empty())
+    make({text_.size(), {}, std::u16string(tail)});
+}
+
+void EditField::make(const TextChange& change) {
+    if (change.removed.empty() && change.inserted.empty())
         return;
-    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(edit_));
-    SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
-    const std::u16string text(tail);
-    SendMessageW(edit_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide(text)));
+    write(change);
+    history_.record(change, false);
+}
+
+void EditField::write(const TextChange& change) {
+    text_.replace(change.at, change.removed.size(), change.inserted);
+    const bool wasWriting = std::exchange(writing_, true);
+    // Most of the text changed: setting it whole is the control's fastest
+    // write. A part: replacing just that part.
+    if (change.removed.size() + change.inserted.size() > text_.size() / 2) {
+        SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text_)));
+        const WPARAM end = change.at + change.inserted.size();
+        SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
+    } else {
+        SendMessageW(edit_, EM_SETSEL, change.at, static_cast<LPARAM>(change.at + change.removed.size()));
+        SendMessageW(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(Wide(change.inserted)));
+    }
+    writing_ = wasWriting;
+}
+
+void EditField::changedByUser() {
+    if (writing_)
+        return;
+    std::u16string now = WindowText(edit_);
+    const TextChange change = ChangeBetween(text_, now);
+    text_ = std::move(now);
+    if (!change.removed.empty() || !change.inserted.empty())
+        history_.record(change, typing_);
+}
+
+void EditField::undo() {
+    if (const std::optional<TextChange> change = history_.undo(text_))
+        write(*change);
+}
+
+void EditField::redo() {
+    if (const std::optional<TextChange> change = history_.redo(text_))
+        write(*change);
+}
+
+void EditField::showMenu(LPARAM at) {
+    DWORD start = 0, end = 0;
+    SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const UINT selection = start != end ? MF_ENABLED : MF_GRAYED;
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, history_.canUndo() ? MF_ENABLED : MF_GRAYED, WM_UNDO, L"元に戻す(&U)");
+    AppendMenuW(menu, history_.canRedo() ? MF_ENABLED : MF_GRAYED, kRedo, L"やり直し(&R)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, selection, WM_CUT, L"切り取り(&T)");
+    AppendMenuW(menu, selection, WM_COPY, L"コピー(&C)");
+    AppendMenuW(menu, IsClipboardFormatAvailable(CF_UNICODETEXT) ? MF_ENABLED : MF_GRAYED, WM_PASTE,
+                L"貼り付け(&P)");
+    AppendMenuW(menu, selection, WM_CLEAR, L"削除(&D)");
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, text_.empty() ? MF_GRAYED : MF_ENABLED, EM_SETSEL, L"すべて選択(&A)");
+    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) {  // from the keyboard: at the field's top-left corner
+        point = {0, 0};
+        ClientToScreen(edit_, &point);
+    }
+    SetFocus(edit_);
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, edit_, nullptr));
+    DestroyMenu(menu);
+    if (chosen == kRedo)
+        redo();
+    else if (chosen == EM_SETSEL)
+        SendMessageW(edit_, EM_SETSEL, 0, -1);
+    else if (chosen != 0)
+        SendMessageW(edit_, chosen, 0, 0);
+}
+
+LRESULT EditField::handle(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+    case WM_UNDO:
+    case EM_UNDO:
+        undo();
+        return TRUE;
+    case EM_CANUNDO:
+        return history_.canUndo();
+    case WM_CONTEXTMENU:
+        showMenu(l);
+        return 0;
+    case WM_CHAR:
+        if (w == kCtrlZ) {
+            GetKeyState(VK_SHIFT) < 0 ? redo() : undo();
+            return 0;
+        }
+        if (w == kCtrlY) {
+            redo();
+            return 0;
+        }
+        break;
+    case WM_SETTEXT: {
+        // Written from outside the field (a multi-line control says
+        // nothing of it): a change like the user's.
+        const LRESULT result = DefSubclassProc(edit_, message, w, l);
+        changedByUser();
+        return result;
+    }
+    default:
+        break;
+    }
+    // Typing and Delete: the changes they make join up into one step.
+    const bool typed = message == WM_CHAR || (message == WM_KEYDOWN && w == VK_DELETE);
+    const bool wasTyping = std::exchange(typing_, typed);
+    const LRESULT result = DefSubclassProc(edit_, message, w, l);
+    typing_ = wasTyping;
+    return result;
+}
+
+LRESULT CALLBACK EditField::subclass(HWND, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {
+    return reinterpret_cast<EditField*>(self)->handle(message, w, l);
 }
 
 } // namespace tavrosk::win32

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/FileList.h"
+#include "navigation/MultiSelectFileList.h"
 
 #include <windows.h>
 
@@ -9,36 +9,35 @@
 
 namespace tavrosk::win32 {
 
-class SharedFolderRead;
-
-// File1: a multi-select (extended) list box that holds no strings of its own
-// (LBS_NODATA): it draws the names kept here, so that 32,767 entries fill in
-// one call. The selection is kept as one flag per entry. Commands set
-// entries one at a time; the list box is brought in line afterwards, one
-// range call per run of selected entries. What the user selects flows back
-// into the flags.
-class FileListBox final : public FileList {
+// File1's names in an extended multi-select list box that holds no strings
+// of its own (LBS_NODATA): it draws the names kept here, so that 32,767
+// entries fill in one call. The program's selection is brought into the
+// list box, one range call per run, once the window's message loop runs
+// again; what the user selects flows back into the list's flags.
+class FileListBox final : public FileListView {
 public:
-    FileListBox(HWND list, SharedFolderRead& reading) : list_(list), reading_(reading) {}
+    // Selection changes are announced to window with message.
+    FileListBox(HWND list, HWND window, UINT message) : listBox_(list), window_(window), message_(message) {}
 
-    std::size_t count() const override { return names_.size(); }
-    std::u16string name(std::size_t position) const override;
-    bool isSelected(std::size_t position) const override;
-    void setSelected(std::size_t position, bool selected) override;
-    void setPath(const std::filesystem::path& folder) override;
+    // The list whose names and selection the list box shows.
+    void show(MultiSelectFileList& list) { list_ = &list; }
 
+    void showNames(const std::vector<std::u16string>& names) override;
+    void selectionChanged() override;
+    void scrollTo(std::size_t position) override;
+
+    // Answers the message selectionChanged() posted.
     void applySelectionToView();
     void takeSelectionFromView();
     void draw(const DRAWITEMSTRUCT& item) const;
 
 private:
-    void checkPosition(std::size_t position) const;
-
-    HWND list_;
-    SharedFolderRead& reading_;
-    std::vector<std::wstring> names_;
-    std::vector<char> selected_;
-    bool viewBehind_ = false;
+    HWND listBox_;
+    HWND window_;
+    UINT message_;
+    MultiSelectFileList* list_ = nullptr;
+    std::vector<std::u16string> names_;
+    bool updatePending_ = false;
 };
 
 } // namespace tavrosk::win32

@@ -1,53 +1,29 @@
 #pragma once
 
-#include "model/FolderList.h"
+#include "navigation/ClassicFolderList.h"
 
 #include <windows.h>
 
-#include <string>
+#include <optional>
 #include <vector>
-
-namespace tavrosk {
-class FailureReport;
-}
 
 namespace tavrosk::win32 {
 
-class SharedFolderRead;
-
-// Dir1: the classic folder list, an owner-drawn list box. It shows the
-// current folder's ancestors from the root down and the current folder, each
-// with an open folder, and the current folder's subfolders below it with
-// closed ones, each indented by its depth. Opening an entry (double-click or
-// Enter) makes it current.
-class FolderListBox final : public FolderList {
+// Dir1's rows in an owner-drawn list box, each indented by its depth, with
+// an open or a closed folder before its name.
+class FolderListBox final : public FolderListView {
 public:
-    // Failures of the user's own opening of a folder go to report.
-    FolderListBox(HWND list, SharedFolderRead& reading, FailureReport& report)
-        : list_(list), reading_(reading), report_(report) {}
+    explicit FolderListBox(HWND list) : list_(list) {}
 
-    std::filesystem::path path() const override { return current_; }
-    void setPath(const std::filesystem::path& path) override;
+    void showRows(const std::vector<FolderRow>& rows, std::size_t current) override;
 
-    // Shows that folder without raising the change notification (start-up).
-    void show(const std::filesystem::path& folder);
-    // Opens the entry the user chose.
-    void openChosen();
+    // The row the user has chosen, if any.
+    std::optional<std::size_t> chosenRow() const;
     void draw(const DRAWITEMSTRUCT& item, double scale) const;
 
 private:
-    struct Entry {
-        std::filesystem::path path;
-        std::wstring text;
-        int depth;
-        bool open;
-    };
-
     HWND list_;
-    SharedFolderRead& reading_;
-    FailureReport& report_;
-    std::filesystem::path current_;
-    std::vector<Entry> entries_;
+    std::vector<FolderRow> rows_;
 };
 
 } // namespace tavrosk::win32

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-namespace tavrosk {
+namespace tavrosk::win32 {
 
 // Puts the window above all windows that are not topmost, and keeps it there,
 // without moving or resizing it.
-void makeTopmost(HWND window);
+void MakeTopmost(HWND window);
 
-} // namespace tavrosk
+} // namespace tavrosk::win32

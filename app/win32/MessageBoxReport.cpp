@@ -1,5 +1,6 @@
 #include "app/win32/MessageBoxReport.h"
 
+#include "app/ControlTable.h"
 #include "app/win32/WideText.h"
 
 #include <cstdio>
@@ -8,7 +9,8 @@ namespace tavrosk::win32 {
 
 void MessageBoxReport::show(const OperationFailed& failure) {
     std::fprintf(stderr, "tavrosk: %s\n", failure.cause().c_str());
-    MessageBoxW(owner_, wide(failure.userMessage()), L"タヴロスク作成支援ツール", MB_OK | MB_ICONWARNING);
+    const std::u16string title(controls::kWindowTitle);
+    MessageBoxW(owner_, Wide(failure.userMessage()), Wide(title), MB_OK | MB_ICONWARNING);
 }
 
 } // namespace tavrosk::win32

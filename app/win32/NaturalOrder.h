@@ -1,14 +1,14 @@
 #pragma once
 
-#include <windows.h>
-#include <shlwapi.h>
+#include "navigation/NameOrder.h"
 
 namespace tavrosk::win32 {
 
 // The order Explorer shows names in: case-insensitive, with runs of digits
 // compared as numbers ("2 x" before "10 x").
-inline bool naturalLess(const wchar_t* a, const wchar_t* b) {
-    return StrCmpLogicalW(a, b) < 0;
-}
+class NaturalOrder final : public NameOrder {
+public:
+    std::vector<std::size_t> sorted(const std::vector<std::u16string>& names) const override;
+};
 
 } // namespace tavrosk::win32

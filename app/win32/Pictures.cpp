@@ -121,7 +121,7 @@ void folder(Canvas& c, bool open) {
 
 } // namespace
 
-SIZE pictureSize(Picture picture) {
+SIZE PictureSize(Picture picture) {
     switch (picture) {
     case Picture::Clipboard:
     case Picture::Spreadsheet: return {32, 32};
@@ -130,7 +130,7 @@ SIZE pictureSize(Picture picture) {
     }
 }
 
-void drawPicture(HDC dc, Picture picture, int x, int y, double scale) {
+void DrawPicture(HDC dc, Picture picture, int x, int y, double scale) {
     Canvas canvas(dc, x, y, scale);
     switch (picture) {
     case Picture::Clipboard: clipboard(canvas); break;

@@ -15,9 +15,9 @@ enum class Picture {
 };
 
 // The picture's size in pixels at 96 dots per inch.
-SIZE pictureSize(Picture picture);
+SIZE PictureSize(Picture picture);
 
 // Draws it with its top-left corner at (x, y), scaled by scale.
-void drawPicture(HDC dc, Picture picture, int x, int y, double scale);
+void DrawPicture(HDC dc, Picture picture, int x, int y, double scale);
 
 } // namespace tavrosk::win32

@@ -11,19 +11,19 @@ namespace tavrosk::win32 {
 // same code units on Windows, so they are only reinterpreted.
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "wchar_t is UTF-16 on Windows");
 
-inline const wchar_t* wide(const std::u16string& text) {
+inline const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-inline std::u16string_view u16(std::wstring_view text) {
+inline std::u16string_view U16(std::wstring_view text) {
     return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
 }
 
 // A window's whole text (its caption, or an edit control's content).
-inline std::u16string windowText(HWND window) {
+inline std::u16string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return std::u16string(u16(text));
+    return std::u16string(U16(text));
 }
 
 } // namespace tavrosk::win32

@@ -1,12 +1,32 @@
 // tavrosk.exe: the tool's Win32 window over the core, Excel through COM.
-#include "app/win32/Form1Window.h"
+#include "app/win32/Form1.h"
 #include "app/win32/MakeTopmost.h"
 #include "app/win32/MessageBoxReport.h"
 #include "export/LongCall.h"
 #include "export/excel/ComApartment.h"
-#include "export/excel/CreateExcelServer.h"
+#include "export/excel/ExcelServer.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+
+#include <filesystem>
+#include <vector>
+
+namespace {
+
+// The command line's paths (Explorer passes a folder or files dropped on
+// the program's icon this way), without the program's own.
+std::vector<std::filesystem::path> startArguments() {
+    int count = 0;
+    wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::filesystem::path> paths;
+    for (int i = 1; arguments && i < count; ++i)
+        paths.emplace_back(arguments[i]);
+    LocalFree(arguments);
+    return paths;
+}
+
+} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     using namespace tavrosk;
@@ -19,15 +39,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const excel::ComApartment apartment;
 
     win32::MessageBoxReport report;
-    const auto spreadsheet = excel::createExcelServer();
+    excel::ExcelServer spreadsheet;
     DirectCall direct;
-    win32::Form1Window form(report, *spreadsheet, direct);
-    std::error_code error;
-    HWND window = form.create(std::filesystem::current_path(error));
+    win32::Form1 form(report, spreadsheet, direct);
+    HWND window = form.create();
     if (!window)
         return 1;
     report.setOwner(window);
-    makeTopmost(window);
+    form.core().start(startArguments());
+    win32::MakeTopmost(window);
     ShowWindow(window, show);
 
     MSG message;

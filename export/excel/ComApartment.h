@@ -6,10 +6,10 @@ namespace tavrosk::excel {
 
 // Enters the calling thread into a single-threaded COM apartment for as long
 // as it lives, and leaves it again on destruction. A thread already in one
-// (S_FALSE, as on a Qt window's thread) counts once more and is balanced
-// likewise. A thread already in the multithreaded apartment
-// (RPC_E_CHANGED_MODE) keeps it: COM is usable there and it is not ours to
-// end. Must be destroyed on the thread that created it.
+// (S_FALSE) counts once more and is balanced likewise. A thread already in
+// the multithreaded apartment (RPC_E_CHANGED_MODE) keeps it: COM is usable
+// there and it is not ours to end. Must be destroyed on the thread that
+// created it.
 class ComApartment {
 public:
     ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}

@@ -2,7 +2,6 @@
 
 #include "export/excel/ComApartment.h"
 #include "export/excel/ComRef.h"
-#include "export/excel/CreateExcelServer.h"
 #include "export/excel/LateBound.h"
 #include "model/OperationFailed.h"
 
@@ -87,7 +86,7 @@ private:
 
 } // namespace
 
-HRESULT createExcelApplication(IDispatch** application) {
+HRESULT CreateExcelApplication(IDispatch** application) {
     CLSID clsid{};
     const HRESULT hr = CLSIDFromProgID(L"Excel.Application", &clsid);
     if (FAILED(hr))
@@ -110,10 +109,6 @@ std::unique_ptr<SpreadsheetApplication> ExcelServer::createApplication() {
     if (!application)
         throw OperationFailed(std::u16string(kCannotStart), "creating Excel.Application gave no object");
     return std::make_unique<ExcelApplication>(Held{std::move(apartment), std::move(application)});
-}
-
-std::unique_ptr<SpreadsheetServer> createExcelServer() {
-    return std::make_unique<ExcelServer>();
 }
 
 } // namespace tavrosk::excel

@@ -14,7 +14,7 @@ using ApplicationFactory = std::function<HRESULT(IDispatch** application)>;
 
 // CLSIDFromProgID("Excel.Application"), then CoCreateInstance of its
 // IDispatch from the Excel program (a local server) on this machine.
-HRESULT createExcelApplication(IDispatch** application);
+HRESULT CreateExcelApplication(IDispatch** application);
 
 // Microsoft Excel reached through IDispatch, late-bound by member name. Each
 // createApplication enters the calling thread into a single-threaded COM
@@ -23,7 +23,7 @@ HRESULT createExcelApplication(IDispatch** application);
 // used and destroyed on the thread that called createApplication.
 class ExcelServer final : public SpreadsheetServer {
 public:
-    explicit ExcelServer(ApplicationFactory factory = createExcelApplication);
+    explicit ExcelServer(ApplicationFactory factory = CreateExcelApplication);
     std::unique_ptr<SpreadsheetApplication> createApplication() override;
 
 private:

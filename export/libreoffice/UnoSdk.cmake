@@ -12,7 +12,7 @@ set(_offapi_rdb "${TAVROSK_LO_PROGRAM_DIR}/types/offapi.rdb")
 foreach(_file IN ITEMS "${_types_rdb}" "${_offapi_rdb}" "${TAVROSK_LO_PROGRAM_DIR}/unorc")
     if(NOT EXISTS "${_file}")
         message(FATAL_ERROR "${_file} is missing: install libreoffice-calc "
-            "or set TAVROSK_LO_PROGRAM_DIR (or turn TAVROSK_WITH_LIBREOFFICE off)")
+            "or set TAVROSK_LO_PROGRAM_DIR")
     endif()
 endforeach()
 

@@ -6,8 +6,8 @@
 #include "tests/Fakes.h"
 #include "tests/libreoffice/TestOffice.h"
 
-#include "app/Form1.h"
-#include "app/platform/WorkerLongCall.h"
+#include "app/qt/Form1.h"
+#include "app/qt/platform/WorkerLongCall.h"
 #include "export/libreoffice/UnoRuntime.h"
 
 #include <QPushButton>
@@ -27,6 +27,8 @@
 #include <gtest/gtest.h>
 
 namespace tavrosk::test {
+
+using namespace tavrosk::qt;
 namespace {
 
 using Lines = std::vector<std::u16string>;

@@ -1,0 +1,174 @@
+#include "app/qt/Form1.h"
+
+#include "app/ControlTable.h"
+#include "app/qt/Pictures.h"
+#include "app/qt/QtText.h"
+#include "app/qt/adapters/FolderDrop.h"
+#include "app/qt/widgets/EnterClicks.h"
+#include "app/qt/widgets/FolderTree.h"
+#include "app/qt/widgets/GraphicalButton.h"
+#include "app/qt/widgets/ListEdit.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QScreen>
+
+namespace tavrosk::qt {
+
+namespace {
+
+using controls::Control;
+using controls::Kind;
+
+QRect pixels(const controls::Twips& t, double dpi) {
+    using controls::toPixels;
+    return QRect(toPixels(t.left, dpi), toPixels(t.top, dpi), toPixels(t.width, dpi), toPixels(t.height, dpi));
+}
+
+QWidget* child(QWidget& form, std::string_view name) {
+    return form.findChild<QWidget*>(QLatin1String(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+template <typename Widget>
+Widget* controlNamed(QWidget& form, std::string_view name) {
+    return static_cast<Widget*>(child(form, name));
+}
+
+Qt::Alignment alignmentOf(const Control& c) {
+    return (c.align == controls::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+// A face of a control's own; where it is not installed, fontconfig's
+// Japanese gothic faces stand in for it.
+QFont fontOf(const controls::Face& face) {
+    const QString family = toQString(face.family);
+    QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                                        QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
+                                        QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    QFont font(family, face.points);
+    font.setWeight(QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+QWidget* createControl(const Control& c, QWidget* form) {
+    const QString caption = toQString(c.caption);
+    switch (c.kind) {
+    case Kind::DriveList: return new QComboBox(form);
+    case Kind::FolderList: return new FolderTree(form);
+    case Kind::FileList: {
+        auto* list = new QListView(form);
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        list->setUniformItemSizes(true);
+        list->setLayoutMode(QListView::Batched);
+        return list;
+    }
+    case Kind::Button: return new QPushButton(caption, form);
+    case Kind::GraphicalButton: {
+        const controls::Rgb rgb = *c.colour;
+        auto* button = new GraphicalButton(caption, QColor(rgb.red, rgb.green, rgb.blue), form);
+        button->setPicture(ControlPicture(c.picture, form->devicePixelRatioF()));
+        return button;
+    }
+    case Kind::LineField: {
+        auto* field = new QLineEdit(form);
+        field->setAlignment(alignmentOf(c) & Qt::AlignHorizontal_Mask);
+        return field;
+    }
+    case Kind::ListField: {
+        auto* field = new ListEdit(form);
+        field->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        field->setTabChangesFocus(true);
+        return field;
+    }
+    case Kind::Label: {
+        auto* label = new QLabel(caption, form);
+        label->setWordWrap(true);
+        label->setAlignment(alignmentOf(c));
+        label->setFocusPolicy(Qt::NoFocus);
+        return label;
+    }
+    case Kind::Picture: {
+        auto* picture = new QLabel(form);
+        picture->setAlignment(alignmentOf(c));
+        picture->setPixmap(ControlPicture(c.picture, form->devicePixelRatioF()));
+        picture->setFocusPolicy(Qt::NoFocus);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(toQString(controls::kWindowTitle));
+    setWindowIcon(ApplicationIcon());
+    createControls();
+    placeControls();
+    setTabOrder();
+
+    listText_ = new ListTextField(*controlNamed<QPlainTextEdit>(*this, "Text1"));
+    extraExtension_ = std::make_unique<LineTextField>(*controlNamed<QLineEdit>(*this, "Text2"));
+    drives_ = new DriveListAdapter(*controlNamed<QComboBox>(*this, "Drive1"));
+    folders_ = new FolderListAdapter(*controlNamed<QTreeWidget>(*this, "Dir1"), [this](std::size_t row) {
+        core_->handle([this, row] { core_->folders().openRow(row); });
+    });
+    files_ = new FileListAdapter(*controlNamed<QListView>(*this, "File1"));
+    core_ = std::make_unique<Form1Core>(
+        Form1Controls{*listText_, *extraExtension_, *files_, *folders_, *drives_, clipboard_, order_}, report,
+        spreadsheet, longCall);
+    files_->show(core_->files());
+    bindEvents();
+    new FolderDrop(*this, [this](const std::vector<std::filesystem::path>& paths) { core_->drop(paths); });
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+    auto* enterClicks = new EnterClicks(this);
+    for (const Control& c : controls::kControls) {
+        QWidget* control = createControl(c, this);
+        control->setObjectName(QLatin1String(c.name.data(), static_cast<qsizetype>(c.name.size())));
+        control->setAccessibleName(toQString(c.accessibleName));
+        if (c.face)
+            control->setFont(fontOf(*c.face));
+        if (auto* button = qobject_cast<QPushButton*>(control)) {
+            button->installEventFilter(enterClicks);
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            button->setFocusPolicy(Qt::StrongFocus);
+        }
+    }
+}
+
+void Form1::placeControls() {
+    const double dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
+    for (const Control& c : controls::kControls)
+        child(*this, c.name)->setGeometry(pixels(c.place, dpi));
+    resize(pixels(controls::kClientArea, dpi).size());
+}
+
+void Form1::setTabOrder() {
+    const auto order = controls::tabOrder();
+    for (std::size_t i = 0; i + 1 < order.size(); ++i)
+        QWidget::setTabOrder(child(*this, order[i]->name), child(*this, order[i + 1]->name));
+    child(*this, order.front()->name)->setFocus();
+}
+
+void Form1::bindEvents() {
+    for (const Control& c : controls::kControls)
+        if (c.kind == Kind::Button || c.kind == Kind::GraphicalButton)
+            connect(controlNamed<QPushButton>(*this, c.name), &QPushButton::clicked, this,
+                    [this, name = c.name] { core_->click(name); });
+    connect(controlNamed<QComboBox>(*this, "Drive1"), &QComboBox::activated, this,
+            [this](int index) { core_->handle([this, index] { drives_->pick(index); }); });
+}
+
+} // namespace tavrosk::qt

@@ -1,0 +1,96 @@
+#include "commands/Form1Core.h"
+
+#include "commands/ExtensionStripping.h"
+#include "commands/ListCommands.h"
+#include "commands/RunCommand.h"
+#include "export/ClipboardExport.h"
+#include "export/SpreadsheetExport.h"
+#include "navigation/HandedOver.h"
+#include "navigation/Navigation.h"
+
+#include <optional>
+#include <utility>
+
+namespace tavrosk {
+
+Form1Core::Form1Core(const Form1Controls& controls, FailureReport& report, SpreadsheetServer& spreadsheet,
+                     LongCall& longCall)
+    : report_(report), spreadsheet_(spreadsheet), longCall_(longCall), folders_(controls.dir1, reading_, controls.order),
+      files_(controls.file1, reading_, controls.order),
+      state_{controls.text1, controls.text2, files_, folders_, controls.drive1, controls.clipboard} {
+    // The chain runs inside the event that changed the drive or the folder.
+    state_.drive1.changed().subscribe([this] { OnDriveChange(state_); });
+    state_.dir1.changed().subscribe([this] { OnFolderChange(state_); });
+}
+
+void Form1Core::click(std::string_view button) {
+    using Command = void (*)(FormState&);
+    static constexpr std::pair<std::string_view, Command> kBindings[] = {
+        {"Command1", SelectAllFiles},      {"Command2", AppendSelectedNames}, {"Command3", ClearAll},
+        {"Command4", CopyListToClipboard}, {"Command5", StripExtensions},     {"Command6", AppendFolderPath},
+    };
+    if (button == "Command7") {
+        handle([this] { ExportToSpreadsheet(state_, spreadsheet_, longCall_); });
+        return;
+    }
+    for (const auto& [name, command] : kBindings)
+        if (name == button)
+            handle([this, command] { command(state_); });
+}
+
+void Form1Core::handle(std::function<void()> event) {
+    waiting_.push_back(std::move(event));
+    if (running_)
+        return;
+    running_ = true;
+    while (!waiting_.empty()) {
+        const std::function<void()> next = std::move(waiting_.front());
+        waiting_.pop_front();
+        RunCommand(report_, next);
+        reading_.forget();
+    }
+    running_ = false;
+}
+
+bool Form1Core::showStartFolder(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files) {
+    bool shown = false;
+    RunCommand(report_, [&] {
+        state_.drive1.showDriveOf(folder);
+        folders_.show(folder);
+        files_.setPath(folders_.path());
+        files_.selectFiles(files);
+        shown = true;
+    });
+    reading_.forget();
+    return shown;
+}
+
+void Form1Core::start(const std::vector<std::filesystem::path>& arguments) {
+    std::optional<FolderToOpen> target;
+    if (!arguments.empty())
+        RunCommand(report_, [&] {
+            try {
+                target = FolderToOpenFor(arguments);
+            } catch (const OperationFailed& failure) {
+                throw OperationFailed(failure.userMessage() + u"\n現在のフォルダで開きます。", failure.cause());
+            }
+        });
+    if (!target || !showStartFolder(target->folder, target->files)) {
+        std::error_code error;
+        showStartFolder(std::filesystem::current_path(error), {});
+    }
+}
+
+void Form1Core::drop(const std::vector<std::filesystem::path>& paths) {
+    if (paths.empty())
+        return;
+    handle([this, paths] {
+        const FolderToOpen target = FolderToOpenFor(paths);
+        // The file list follows through the folder list's change.
+        folders_.setPath(target.folder);
+        state_.drive1.showDriveOf(folders_.path());
+        files_.selectFiles(target.files);
+    });
+}
+
+} // namespace tavrosk

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/FormState.h"
+#include "navigation/ClassicFolderList.h"
+#include "navigation/MultiSelectFileList.h"
+#include "navigation/SharedFolderRead.h"
+
+#include <deque>
+#include <filesystem>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace tavrosk {
+
+class FailureReport;
+class LongCall;
+class SpreadsheetServer;
+
+// The controls of the window as its toolkit gives them.
+struct Form1Controls {
+    TextField& text1;
+    TextField& text2;
+    FileListView& file1;
+    FolderListView& dir1;
+    DriveList& drive1;
+    Clipboard& clipboard;
+    const NameOrder& order;
+};
+
+// What the window does, written once for both windows: which button runs
+// which command, the drive, folder and file chain, the start folder and what
+// a drop opens. A window binds its toolkit's controls and hands every user
+// event here.
+//
+// Each event runs to its end before the next. One that arrives while another
+// runs (a click during an export, which waits on the spreadsheet
+// application) is handled after it, once. A failure is reported and the tool
+// goes on.
+class Form1Core {
+public:
+    Form1Core(const Form1Controls& controls, FailureReport& report, SpreadsheetServer& spreadsheet,
+              LongCall& longCall);
+    Form1Core(const Form1Core&) = delete;
+    Form1Core& operator=(const Form1Core&) = delete;
+
+    FormState& state() { return state_; }
+    ClassicFolderList& folders() { return folders_; }
+    MultiSelectFileList& files() { return files_; }
+
+    // A click of the button of that name ("Command1" … "Command7").
+    void click(std::string_view button);
+    // Any other event of the user's (a drive picked, a folder row opened).
+    void handle(std::function<void()> event);
+
+    // Start-up: shows the folder the command line's paths name (a folder, or
+    // a file's folder with the given files selected), or the current folder
+    // when there are none. A path that cannot be opened is reported, and the
+    // current folder shows. Runs no bound operation.
+    void start(const std::vector<std::filesystem::path>& arguments);
+    // Folders and files dropped on the window open as if chosen in the
+    // folder list, with the dropped files selected.
+    void drop(const std::vector<std::filesystem::path>& paths);
+
+private:
+    bool showStartFolder(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files);
+
+    FailureReport& report_;
+    SpreadsheetServer& spreadsheet_;
+    LongCall& longCall_;
+    SharedFolderRead reading_;
+    ClassicFolderList folders_;
+    MultiSelectFileList files_;
+    FormState state_;
+    std::deque<std::function<void()>> waiting_;
+    bool running_ = false;
+};
+
+} // namespace tavrosk

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tavrosk {
+
+// One change of a text field's content: from position at, the text removed
+// gave way to the text inserted.
+struct TextChange {
+    std::size_t at = 0;
+    std::u16string removed;
+    std::u16string inserted;
+};
+
+// The change that turns before into after: what lies between their common
+// beginning and their common end.
+TextChange ChangeBetween(std::u16string_view before, std::u16string_view after);
+
+// A text field's undo and redo, kept by the program rather than the
+// control, so that a command's write of the whole list is one step like the
+// user's typing, and the text comes back exactly (lone CR and LF included).
+//
+// Each step keeps the text it replaced once: an undo step what the change
+// removed, a redo step what the undo removed. What the steps hold is bounded
+// by a budget of code units: past it the oldest steps go, and the newest
+// step is always kept.
+class TextHistory {
+public:
+    // 4 Mi code units: 8 MB of text.
+    static constexpr std::size_t kDefaultBudget = std::size_t{4} << 20;
+
+    explicit TextHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
+
+    // A change that has been made. It drops the redo steps. Typing (typed)
+    // that carries on the typing of the last step joins that step.
+    void record(const TextChange& change, bool typed);
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+
+    // The change that takes the last step back, given the field's text now;
+    // the field is to make it. Nothing when there is no step.
+    std::optional<TextChange> undo(std::u16string_view text);
+    // The change that makes the last undone step again.
+    std::optional<TextChange> redo(std::u16string_view text);
+
+private:
+    struct Step {
+        std::size_t at;
+        std::u16string text;        // what the step's change replaced
+        std::size_t changedLength;  // the length of what it put there
+        bool typed;
+    };
+
+    std::optional<TextChange> takeBack(std::deque<Step>& from, std::deque<Step>& to, std::u16string_view text);
+    void trim();
+
+    std::size_t budget_;
+    std::deque<Step> undo_, redo_;
+    std::size_t held_ = 0;
+};
+
+} // namespace tavrosk

@@ -1,0 +1,148 @@
+#include "WindowFixture.h"
+
+#include "app/qt/MessageBoxReport.h"
+#include "export/ClipboardExport.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+
+#include <atomic>
+
+namespace tavrosk::test {
+namespace {
+
+int selectedRows(QListView* view) { return static_cast<int>(view->selectionModel()->selectedRows().size()); }
+
+// Buttons, typing, and a paste with lone CR and LF, a name with a no-break
+// space: stripped and copied, all of it comes out as it went in.
+TEST_F(WindowTest, ButtonsAndHandEditsBuildTheListAndTheClipboardHoldsItExactly) {
+    for (const char* name : {"01 Intro.mp3", "02 Song.WAV", "03 曲\u00A0A.ogg", "04 keep.Mp3"})
+        makeFile(name);
+    open(folder());
+    auto* view = control<QListView>("File1");
+    auto* edit = control<QPlainTextEdit>("Text1");
+
+    click("Command1");
+    EXPECT_EQ(selectedRows(view), 4);
+    click("Command2");
+    click("Command6");
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClicks(edit, u"x\u00A0y.wav"_qs);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QGuiApplication::clipboard()->setText(u"p\rq.mid\nr"_qs);
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(control<QLineEdit>("Text2"), QStringLiteral("ogg"));
+    click("Command5");
+    const std::u16string list = u"01 Intro\r\n02 Song\r\n03 曲\u00A0A\r\n04 keep.Mp3\r\n" + folder().u16string() +
+                                u"\r\nx\u00A0y\r\np\rq\nr";
+    EXPECT_EQ(text1(), list);
+
+    click("Command4");
+    EXPECT_EQ(clipboardFromOtherProcess(), QString::fromStdU16String(list).toUtf8());
+    EXPECT_EQ(text1(), u"");
+    EXPECT_EQ(control<QLineEdit>("Text2")->text(), QString());
+
+    // The user's own selection counts: a click, then a Ctrl-click.
+    click("Command3");
+    EXPECT_EQ(selectedRows(view), 0);
+    const auto clickRow = [&](int row, Qt::KeyboardModifiers modifiers) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                          view->visualRect(view->model()->index(row, 0)).center());
+    };
+    clickRow(3, Qt::NoModifier);
+    clickRow(1, Qt::ControlModifier);
+    click("Command2");
+    EXPECT_EQ(text1(), u"02 Song.WAV\r\n04 keep.Mp3\r\n");
+}
+
+TEST_F(WindowTest, AClipboardHeldElsewhereIsReportedInAMessageBoxAndTheListStays) {
+    QProcess hog;
+    hog.start(QStringLiteral(TAVROSK_X11_PEER), {QStringLiteral("hog")});
+    ASSERT_TRUE(hog.waitForStarted() && hog.waitForReadyRead());
+    form->state().text1.setText(u"my list\r\n");
+
+    // The box the user sees, answered by its OK button.
+    QString shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->buttons().front()->click();
+        }
+    });
+    answer.start(50);
+    MessageBoxReport boxes;
+    boxes.setParent(form.get());
+    RunCommand(boxes, [&] { CopyListToClipboard(form->state()); });
+    EXPECT_TRUE(shown.contains(QStringLiteral("クリップボード"))) << shown.toStdString();
+    EXPECT_EQ(text1(), u"my list\r\n");
+
+    hog.kill();
+    hog.waitForFinished();
+    click("Command4");
+    EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("my list\r\n"));
+}
+
+TEST_F(WindowTest, ExportCopiesFirstAndClicksDuringItAreHandledAfterItOnce) {
+    form->state().text1.setText(u"0012.mp3\r\n");
+    auto* command6 = control<QPushButton>("Command6");
+    const QPoint at = command6->mapToGlobal(command6->rect().center());
+    std::atomic<int> clicked = 0, clickedDuringExport = -1;
+    QObject::connect(command6, &QPushButton::clicked, [&] { ++clicked; });
+    // While the application starts, the user clicks "パス名を付加" twice.
+    calls.onCall = [&](const std::string& call) {
+        if (call == "server.createApplication")
+            QProcess::execute(QStringLiteral("xdotool"), QStringLiteral("mousemove %1 %2 click --repeat 2 --delay 600 1")
+                                                             .arg(at.x()).arg(at.y()).split(u' '));
+        if (call == "sheet.autoFitColumnA")
+            clickedDuringExport = clicked.load();
+    };
+
+    click("Command7");
+    EXPECT_EQ(clickedDuringExport, 0);
+    EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("0012.mp3\r\n"));
+    QTest::qWait(300);
+    const std::u16string line = folder().u16string() + u"\r\n";
+    EXPECT_EQ(text1(), line + line);
+}
+
+TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
+    auto* edit = control<QPlainTextEdit>("Text1");
+    auto* extension = control<QLineEdit>("Text2");
+    QTest::keyClicks(edit, QStringLiteral("a.ogg"));
+    QTest::keyClicks(extension, QStringLiteral("ogg"));
+    for (const char* button : {"Command5", "Command6", "Command3", "Command4"}) {
+        click(button);
+        EXPECT_NE(text1(), u"a.ogg") << button;
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        if (extension->text().isEmpty())
+            QTest::keyClick(extension, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(text1(), u"a.ogg") << button;
+        EXPECT_EQ(extension->text(), QStringLiteral("ogg")) << button;
+    }
+}
+
+TEST_F(WindowTest, EnterClicksTheFocusedButtonButNoneFromATextField) {
+    const auto press = [](QWidget* widget, Qt::Key key) {
+        widget->setFocus();
+        QTest::keyClick(widget, key);
+    };
+    form->state().text1.setText(u"x\r\n");
+    press(control<QLineEdit>("Text2"), Qt::Key_Return);
+    EXPECT_EQ(text1(), u"x\r\n");
+    press(control<QPushButton>("Command3"), Qt::Key_Return);
+    EXPECT_EQ(text1(), u"");
+    press(control<QPushButton>("Command6"), Qt::Key_Enter);
+    const std::u16string path = folder().u16string() + u"\r\n";
+    EXPECT_EQ(text1(), path);
+    auto* edit = control<QPlainTextEdit>("Text1");
+    edit->moveCursor(QTextCursor::End);
+    press(edit, Qt::Key_Return);
+    EXPECT_EQ(text1(), path + u"\r\n");
+}
+
+} // namespace
+} // namespace tavrosk::test

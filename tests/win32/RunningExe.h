@@ -1,0 +1,92 @@
+#pragma once
+
+// Drives the real tavrosk.exe from another process, as a user would: starts
+// it in a folder, finds its window, clicks its buttons, reads its fields, its
+// message boxes and the clipboard. A control is found by its ID, 1000 + its
+// place in the tab order.
+
+#include "../ControlTable.h"
+
+#include <windows.h>
+
+#include <string>
+
+// Polls find() until it gives something, for up to ten seconds.
+template <class Find>
+auto waitFor(Find find) {
+    for (int waited = 0;; waited += 10) {
+        if (auto found = find(); found || waited > 10000)
+            return found;
+        Sleep(10);
+    }
+}
+
+inline std::u16string clipboardText() {
+    if (!waitFor([] { return OpenClipboard(nullptr); }))
+        return u"(clipboard not opened)";
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
+    std::u16string copy = text ? text : u"(no text)";
+    if (text)
+        GlobalUnlock(data);
+    CloseClipboard();
+    return copy;
+}
+
+struct RunningExe {
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+
+    // Starts the program in folder, with arguments after its name on the
+    // command line; false if its window did not show.
+    bool start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"") {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring line = L"\"" + exe + L"\" " + arguments;
+        if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
+                            &process))
+            return false;
+        window = waitFor([this] { return ownWindow(L"TavroskForm1", nullptr); });
+        return window != nullptr;
+    }
+
+    void close() {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        if (process.hProcess && WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(process.hProcess, 1);
+    }
+    ~RunningExe() { close(); }
+
+    HWND ownWindow(const wchar_t* windowClass, const wchar_t* title) const {
+        for (HWND w = nullptr; (w = FindWindowExW(nullptr, w, windowClass, title));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(w, &owner);
+            if (owner == process.dwProcessId && IsWindowVisible(w))
+                return w;
+        }
+        return HWND{};
+    }
+
+    HWND control(Tab tab) const { return GetDlgItem(window, 1000 + tab); }
+    // Returns when the command the click runs has ended.
+    void click(Tab tab) const { SendMessageW(control(tab), BM_CLICK, 0, 0); }
+
+    std::u16string text(Tab tab) const {
+        std::u16string text(static_cast<size_t>(SendMessageW(control(tab), WM_GETTEXTLENGTH, 0, 0)) + 1, u'\0');
+        text.resize(static_cast<size_t>(SendMessageW(control(tab), WM_GETTEXT, text.size(),
+                                                     reinterpret_cast<LPARAM>(text.data()))));
+        return text;
+    }
+
+    // Clicks a button whose command shows a message box; returns the box's
+    // text once it has been closed with OK.
+    std::u16string clickForMessage(Tab tab) const {
+        PostMessageW(control(tab), BM_CLICK, 0, 0);
+        HWND box = waitFor([this] { return ownWindow(L"#32770", L"タヴロスク作成支援ツール"); });
+        wchar_t text[256] = L"(no message box)";
+        GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text is its static control 0xFFFF
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        waitFor([&] { return !IsWindow(box); });
+        return reinterpret_cast<const char16_t*>(text);
+    }
+};
