@@ -97,31 +97,31 @@ inline constexpr std::array<Control, 18> kControls{{
     {"Text1", Kind::ListField, u"", {9150, 390, 4200, 6600}, {}, 10, u"TextBox 1"},
 }};
 
-inline constexpr const Control& control(std::string_view name) {
+inline constexpr const Control& Named(std::string_view name) {
     for (const Control& c : kControls)
         if (c.name == name)
             return c;
     throw "no such control";  // a misspelt name fails the build where it is constant
 }
 
-inline constexpr bool takesFocus(const Control& c) {
+inline constexpr bool TakesFocus(const Control& c) {
     return c.kind != Kind::Label && c.kind != Kind::Picture;
 }
 
 // The controls that take the focus, in tab order.
-inline constexpr std::array<const Control*, 12> tabOrder() {
+inline constexpr std::array<const Control*, 12> TabOrder() {
     std::array<const Control*, 12> order{};
     std::size_t n = 0;
     for (int tab = 0; tab < static_cast<int>(kControls.size()); ++tab)
         for (const Control& c : kControls)
-            if (c.tab == tab && takesFocus(c))
+            if (c.tab == tab && TakesFocus(c))
                 order[n++] = &c;
     return order;
 }
 
 // Twips to device-independent pixels for a screen of the given dots per inch
 // (96 gives 15 twips per pixel).
-inline constexpr int toPixels(int twips, double dpi) {
+inline constexpr int ToPixels(int twips, double dpi) {
     return static_cast<int>(twips * dpi / 1440.0 + 0.5);
 }
 

@@ -18,7 +18,7 @@ TextChange ChangeBetween(std::u16string_view before, std::u16string_view after) 
             std::u16string(after.substr(prefix, after.size() - prefix - suffix))};
 }
 
-void TextHistory::record(const TextChange& change, bool typed) {
+void TextHistory::record(TextChange change, bool typed) {
     for (const Step& step : redo_)
         held_ -= step.text.size();
     redo_.clear();
@@ -42,8 +42,8 @@ void TextHistory::record(const TextChange& change, bool typed) {
             return;
         }
     }
-    undo_.push_back({change.at, change.removed, change.inserted.size(), typed});
     held_ += change.removed.size();
+    undo_.push_back({change.at, std::move(change.removed), change.inserted.size(), typed});
     trim();
 }
 

@@ -37,7 +37,7 @@ public:
 
     // A change that has been made. It drops the redo steps. Typing (typed)
     // that carries on the typing of the last step joins that step.
-    void record(const TextChange& change, bool typed);
+    void record(TextChange change, bool typed);
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }

@@ -23,8 +23,8 @@ using controls::Control;
 using controls::Kind;
 
 QRect pixels(const controls::Twips& t, double dpi) {
-    using controls::toPixels;
-    return QRect(toPixels(t.left, dpi), toPixels(t.top, dpi), toPixels(t.width, dpi), toPixels(t.height, dpi));
+    using controls::ToPixels;
+    return QRect(ToPixels(t.left, dpi), ToPixels(t.top, dpi), ToPixels(t.width, dpi), ToPixels(t.height, dpi));
 }
 
 QWidget* child(QWidget& form, std::string_view name) {
@@ -43,7 +43,7 @@ Qt::Alignment alignmentOf(const Control& c) {
 // A face of a control's own; where it is not installed, fontconfig's
 // Japanese gothic faces stand in for it.
 QFont fontOf(const controls::Face& face) {
-    const QString family = toQString(face.family);
+    const QString family = ToQString(face.family);
     QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
                                         QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
                                         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
@@ -54,7 +54,7 @@ QFont fontOf(const controls::Face& face) {
 }
 
 QWidget* createControl(const Control& c, QWidget* form) {
-    const QString caption = toQString(c.caption);
+    const QString caption = ToQString(c.caption);
     switch (c.kind) {
     case Kind::DriveList: return new QComboBox(form);
     case Kind::FolderList: return new FolderTree(form);
@@ -108,7 +108,7 @@ QWidget* createControl(const Control& c, QWidget* form) {
 
 Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(toQString(controls::kWindowTitle));
+    setWindowTitle(ToQString(controls::kWindowTitle));
     setWindowIcon(ApplicationIcon());
     createControls();
     placeControls();
@@ -136,7 +136,7 @@ void Form1::createControls() {
     for (const Control& c : controls::kControls) {
         QWidget* control = createControl(c, this);
         control->setObjectName(QLatin1String(c.name.data(), static_cast<qsizetype>(c.name.size())));
-        control->setAccessibleName(toQString(c.accessibleName));
+        control->setAccessibleName(ToQString(c.accessibleName));
         if (c.face)
             control->setFont(fontOf(*c.face));
         if (auto* button = qobject_cast<QPushButton*>(control)) {
@@ -156,7 +156,7 @@ void Form1::placeControls() {
 }
 
 void Form1::setTabOrder() {
-    const auto order = controls::tabOrder();
+    const auto order = controls::TabOrder();
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         QWidget::setTabOrder(child(*this, order[i]->name), child(*this, order[i + 1]->name));
     child(*this, order.front()->name)->setFocus();

@@ -10,8 +10,8 @@ namespace tavrosk::qt {
 
 void MessageBoxReport::show(const OperationFailed& failure) {
     qWarning().noquote() << "tavrosk:" << QString::fromStdString(failure.cause());
-    QMessageBox box(QMessageBox::Warning, toQString(controls::kWindowTitle),
-                    toQString(failure.userMessage()), QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::Warning, ToQString(controls::kWindowTitle),
+                    ToQString(failure.userMessage()), QMessageBox::NoButton, parent_);
     box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
     box.exec();
 }

@@ -32,11 +32,11 @@ void EditField::append(std::u16string_view tail) {
     make({text_.size(), {}, std::u16string(tail)});
 }
 
-void EditField::make(const TextChange& change) {
+void EditField::make(TextChange change) {
     if (change.removed.empty() && change.inserted.empty())
         return;
     write(change);
-    history_.record(change, false);
+    history_.record(std::move(change), false);
 }
 
 void EditField::write(const TextChange& change) {
@@ -59,10 +59,10 @@ void EditField::changedByUser() {
     if (writing_)
         return;
     std::u16string now = WindowText(edit_);
-    const TextChange change = ChangeBetween(text_, now);
+    TextChange change = ChangeBetween(text_, now);
     text_ = std::move(now);
     if (!change.removed.empty() || !change.inserted.empty())
-        history_.record(change, typing_);
+        history_.record(std::move(change), typing_);
 }
 
 void EditField::undo() {

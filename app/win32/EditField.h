@@ -34,7 +34,7 @@ public:
 private:
     static LRESULT CALLBACK subclass(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
-    void make(const TextChange& change);
+    void make(TextChange change);
     void write(const TextChange& change);
     void undo();
     void redo();

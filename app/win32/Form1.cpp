@@ -1,5 +1,6 @@
 #include "app/win32/Form1.h"
 
+#include "app/win32/AccessibleNames.h"
 #include "app/win32/GraphicalButton.h"
 #include "app/win32/WideText.h"
 
@@ -147,11 +148,13 @@ void Form1::createControls() {
             const Style style = styleOf(c);
             const std::u16string caption(c.caption);
             controls_[i] = CreateWindowExW(style.extended, style.windowClass, Wide(caption),
-                                           WS_CHILD | WS_VISIBLE | style.style | (takesFocus(c) ? WS_TABSTOP : 0), 0,
+                                           WS_CHILD | WS_VISIBLE | style.style | (TakesFocus(c) ? WS_TABSTOP : 0), 0,
                                            0, 0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(c))),
                                            instance, nullptr);
         }
     }
+    for (std::size_t i = 0; i < controls::kControls.size(); ++i)
+        SetAccessibleName(controls_[i], controls::kControls[i].accessibleName);
     HWND text1 = control("Text1");
     SendMessageW(text1, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
     SetWindowSubclass(text1, tabMovesOn, 0, 0);
@@ -166,15 +169,15 @@ void Form1::createControls() {
         Form1Controls{*text1_, *text2_, *file1_, *dir1_, *drive1_, *clipboard_, order_}, report_, spreadsheet_,
         longCall_);
     file1_->show(core_->files());
-    focus_ = control(controls::tabOrder().front()->name);
+    focus_ = control(controls::TabOrder().front()->name);
 }
 
 void Form1::placeControls() {
     DeleteObject(uiFont_);
     DeleteObject(faceFont_);
     uiFont_ = uiFontFor(dpi_);
-    faceFont_ = faceFontFor(*controls::control("Text2").face, dpi_);
-    const auto pixels = [this](int twips) { return controls::toPixels(twips, dpi_); };
+    faceFont_ = faceFontFor(*controls::Named("Text2").face, dpi_);
+    const auto pixels = [this](int twips) { return controls::ToPixels(twips, dpi_); };
     for (std::size_t i = 0; i < controls::kControls.size(); ++i) {
         const Control& c = controls::kControls[i];
         // A drop-down list's height is that of the list it drops down.
@@ -187,7 +190,7 @@ void Form1::placeControls() {
     // field takes what the frame leaves (asked again, as list boxes of
     // different makers count the field's edge differently).
     HWND drive = control("Drive1");
-    const int target = pixels(controls::control("Drive1").place.height);
+    const int target = pixels(controls::Named("Drive1").place.height);
     for (int attempt = 0; attempt < 3; ++attempt) {
         RECT shown{};
         GetWindowRect(drive, &shown);
@@ -204,8 +207,8 @@ void Form1::placeControls() {
 }
 
 void Form1::centre() {
-    RECT frame{0, 0, controls::toPixels(controls::kClientArea.width, dpi_),
-               controls::toPixels(controls::kClientArea.height, dpi_)};
+    RECT frame{0, 0, controls::ToPixels(controls::kClientArea.width, dpi_),
+               controls::ToPixels(controls::kClientArea.height, dpi_)};
     AdjustWindowRectExForDpi(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi_);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;

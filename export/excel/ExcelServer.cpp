@@ -28,24 +28,24 @@ public:
     explicit ExcelWorksheet(Held sheet) : sheet_(std::move(sheet)) {}
 
     void setName(const std::u16string& name) override {
-        putText(sheet_.object.get(), L"Name", name, u"Excel でシートの名前を「" + name + u"」にできません。");
+        PutText(sheet_.object.get(), L"Name", name, u"Excel でシートの名前を「" + name + u"」にできません。");
     }
 
     void keepColumnAAsText() override {
         constexpr std::u16string_view step = u"Excel で A 列を文字列の書式にできません。";
-        const ComRef<IDispatch> column = getObject(sheet_.object.get(), L"Columns", u"A:A", step);
-        putText(column.get(), L"NumberFormat", u"@", step);
+        const ComRef<IDispatch> column = GetObject(sheet_.object.get(), L"Columns", u"A:A", step);
+        PutText(column.get(), L"NumberFormat", u"@", step);
     }
 
     void paste() override {
-        callMethod(sheet_.object.get(), L"Paste", u"Excel のシートにクリップボードの内容を貼り付けられません。");
+        CallMethod(sheet_.object.get(), L"Paste", u"Excel のシートにクリップボードの内容を貼り付けられません。");
     }
 
     void autoFitColumnA() override {
         constexpr std::u16string_view step = u"Excel で A 列の幅を合わせられません。";
-        const ComRef<IDispatch> columns = getObject(sheet_.object.get(), L"Columns", u"A:A", step);
-        const ComRef<IDispatch> column = getObject(columns.get(), L"EntireColumn", step);
-        callMethod(column.get(), L"AutoFit", step);
+        const ComRef<IDispatch> columns = GetObject(sheet_.object.get(), L"Columns", u"A:A", step);
+        const ComRef<IDispatch> column = GetObject(columns.get(), L"EntireColumn", step);
+        CallMethod(column.get(), L"AutoFit", step);
     }
 
 private:
@@ -58,8 +58,8 @@ public:
 
     std::unique_ptr<Worksheet> addWorksheet() override {
         constexpr std::u16string_view step = u"Excel でシートを追加できません。";
-        const ComRef<IDispatch> sheets = getObject(book_.object.get(), L"Worksheets", step);
-        return std::make_unique<ExcelWorksheet>(book_.child(callForObject(sheets.get(), L"Add", step)));
+        const ComRef<IDispatch> sheets = GetObject(book_.object.get(), L"Worksheets", step);
+        return std::make_unique<ExcelWorksheet>(book_.child(CallForObject(sheets.get(), L"Add", step)));
     }
 
 private:
@@ -71,13 +71,13 @@ public:
     explicit ExcelApplication(Held application) : application_(std::move(application)) {}
 
     void makeVisible() override {
-        putBool(application_.object.get(), L"Visible", true, u"Excel のウィンドウを表示できません。");
+        PutBool(application_.object.get(), L"Visible", true, u"Excel のウィンドウを表示できません。");
     }
 
     std::unique_ptr<Workbook> addWorkbook() override {
         constexpr std::u16string_view step = u"Excel でブックを追加できません。";
-        const ComRef<IDispatch> books = getObject(application_.object.get(), L"Workbooks", step);
-        return std::make_unique<ExcelWorkbook>(application_.child(callForObject(books.get(), L"Add", step)));
+        const ComRef<IDispatch> books = GetObject(application_.object.get(), L"Workbooks", step);
+        return std::make_unique<ExcelWorkbook>(application_.child(CallForObject(books.get(), L"Add", step)));
     }
 
 private:
@@ -100,12 +100,12 @@ std::unique_ptr<SpreadsheetApplication> ExcelServer::createApplication() {
     auto apartment = std::make_shared<ComApartment>();
     if (!apartment->usable())
         throw OperationFailed(std::u16string(kCannotStart),
-                              "CoInitializeEx failed with HRESULT " + hresultText(apartment->result()));
+                              "CoInitializeEx failed with HRESULT " + HresultText(apartment->result()));
     ComRef<IDispatch> application;
     const HRESULT hr = factory_(application.put());
     if (FAILED(hr))
         throw OperationFailed(std::u16string(kCannotStart),
-                              "creating Excel.Application failed with HRESULT " + hresultText(hr));
+                              "creating Excel.Application failed with HRESULT " + HresultText(hr));
     if (!application)
         throw OperationFailed(std::u16string(kCannotStart), "creating Excel.Application gave no object");
     return std::make_unique<ExcelApplication>(Held{std::move(apartment), std::move(application)});

@@ -66,7 +66,7 @@ public:
         }
         std::string text;
         if (info_.scode != 0)
-            text += "; scode " + hresultText(info_.scode);
+            text += "; scode " + HresultText(info_.scode);
         else if (info_.wCode != 0)
             text += "; wCode " + std::to_string(info_.wCode);
         if (info_.bstrSource)
@@ -112,7 +112,7 @@ void invoke(IDispatch* target, const wchar_t* member, WORD kind, VARIANT* argume
     LPOLESTR name = const_cast<LPOLESTR>(member);
     HRESULT hr = target->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id);
     if (FAILED(hr))
-        fail(step, member, kind, "GetIDsOfNames failed with HRESULT " + hresultText(hr));
+        fail(step, member, kind, "GetIDsOfNames failed with HRESULT " + HresultText(hr));
 
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS params{};
@@ -129,7 +129,7 @@ void invoke(IDispatch* target, const wchar_t* member, WORD kind, VARIANT* argume
     hr = target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, result ? result->get() : nullptr,
                         exception.get(), &argumentError);
     if (FAILED(hr)) {
-        std::string what = "Invoke failed with HRESULT " + hresultText(hr);
+        std::string what = "Invoke failed with HRESULT " + HresultText(hr);
         if (hr == DISP_E_EXCEPTION)
             what += exception.describe();
         fail(step, member, kind, what);
@@ -146,13 +146,13 @@ ComRef<IDispatch> objectResult(Variant& result, const wchar_t* member, WORD kind
 
 } // namespace
 
-ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view step) {
+ComRef<IDispatch> GetObject(IDispatch* target, const wchar_t* member, std::u16string_view step) {
     Variant result;
     invoke(target, member, DISPATCH_PROPERTYGET, nullptr, &result, step);
     return objectResult(result, member, DISPATCH_PROPERTYGET, step);
 }
 
-ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view argument,
+ComRef<IDispatch> GetObject(IDispatch* target, const wchar_t* member, std::u16string_view argument,
                             std::u16string_view step) {
     Variant text;
     setText(text.get(), argument, member, DISPATCH_PROPERTYGET, step);
@@ -161,31 +161,31 @@ ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16st
     return objectResult(result, member, DISPATCH_PROPERTYGET, step);
 }
 
-void putText(IDispatch* target, const wchar_t* member, std::u16string_view value, std::u16string_view step) {
+void PutText(IDispatch* target, const wchar_t* member, std::u16string_view value, std::u16string_view step) {
     Variant text;
     setText(text.get(), value, member, DISPATCH_PROPERTYPUT, step);
     invoke(target, member, DISPATCH_PROPERTYPUT, text.get(), nullptr, step);
 }
 
-void putBool(IDispatch* target, const wchar_t* member, bool value, std::u16string_view step) {
+void PutBool(IDispatch* target, const wchar_t* member, bool value, std::u16string_view step) {
     Variant truth;
     V_VT(truth.get()) = VT_BOOL;
     V_BOOL(truth.get()) = value ? VARIANT_TRUE : VARIANT_FALSE;
     invoke(target, member, DISPATCH_PROPERTYPUT, truth.get(), nullptr, step);
 }
 
-ComRef<IDispatch> callForObject(IDispatch* target, const wchar_t* member, std::u16string_view step) {
+ComRef<IDispatch> CallForObject(IDispatch* target, const wchar_t* member, std::u16string_view step) {
     Variant result;
     invoke(target, member, DISPATCH_METHOD, nullptr, &result, step);
     return objectResult(result, member, DISPATCH_METHOD, step);
 }
 
-void callMethod(IDispatch* target, const wchar_t* member, std::u16string_view step) {
+void CallMethod(IDispatch* target, const wchar_t* member, std::u16string_view step) {
     Variant result;
     invoke(target, member, DISPATCH_METHOD, nullptr, &result, step);
 }
 
-std::string hresultText(HRESULT result) {
+std::string HresultText(HRESULT result) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08lX", static_cast<unsigned long>(result));
     return text;

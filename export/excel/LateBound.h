@@ -17,20 +17,20 @@ namespace tavrosk::excel {
 
 // "member" get, with an optional text argument, e.g. "Columns"("A:A"). The
 // result must be an object.
-ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
-ComRef<IDispatch> getObject(IDispatch* target, const wchar_t* member, std::u16string_view argument,
+ComRef<IDispatch> GetObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
+ComRef<IDispatch> GetObject(IDispatch* target, const wchar_t* member, std::u16string_view argument,
                             std::u16string_view step);
 
 // "member" put of a text (BSTR) or a truth value (VARIANT_BOOL).
-void putText(IDispatch* target, const wchar_t* member, std::u16string_view value, std::u16string_view step);
-void putBool(IDispatch* target, const wchar_t* member, bool value, std::u16string_view step);
+void PutText(IDispatch* target, const wchar_t* member, std::u16string_view value, std::u16string_view step);
+void PutBool(IDispatch* target, const wchar_t* member, bool value, std::u16string_view step);
 
 // "member" called as a method with no arguments; callForObject's result must
 // be an object, callMethod's result is released unread.
-ComRef<IDispatch> callForObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
-void callMethod(IDispatch* target, const wchar_t* member, std::u16string_view step);
+ComRef<IDispatch> CallForObject(IDispatch* target, const wchar_t* member, std::u16string_view step);
+void CallMethod(IDispatch* target, const wchar_t* member, std::u16string_view step);
 
 // "0x800401F3".
-std::string hresultText(HRESULT result);
+std::string HresultText(HRESULT result);
 
 } // namespace tavrosk::excel

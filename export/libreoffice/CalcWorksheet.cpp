@@ -27,13 +27,13 @@ void CalcWorksheet::setName(const std::u16string& name) {
     const std::u16string step = u"シート名を「" + name + u"」に変更";
     connection_->run(step, [&] {
         const Reference<css::container::XNamed> named(sheet_, UNO_QUERY_THROW);
-        named->setName(toOUString(name));
+        named->setName(ToOUString(name));
         // Calc leaves the old name in place, without an error, when the new
         // one is taken or not allowed.
-        if (named->getName() != toOUString(name)) {
+        if (named->getName() != ToOUString(name)) {
             throw OperationFailed(u"LibreOffice Calc で" + step +
                                       u"できませんでした。同じ名前のシートがあるか、シート名に使えない文字があります。",
-                                  "sheet name not accepted: " + toUtf8(toOUString(name)));
+                                  "sheet name not accepted: " + ToUtf8(ToOUString(name)));
         }
     });
 }
@@ -47,22 +47,22 @@ void CalcWorksheet::keepColumnAAsText() {
             Reference<css::util::XNumberFormatsSupplier>(document_, UNO_QUERY_THROW)->getNumberFormats(),
             UNO_QUERY_THROW);
         const sal_Int32 text = formats->getStandardFormat(css::util::NumberFormat::TEXT, locale);
-        columnA(sheet_)->setPropertyValue("NumberFormat", Any(text));
+        ColumnA(sheet_)->setPropertyValue("NumberFormat", Any(text));
     });
 }
 
 void CalcWorksheet::paste() {
     connection_->run(u"クリップボードの内容を貼り付け", [&] {
-        const OUString text = readClipboardText(connection_->office());
+        const OUString text = ReadClipboardText(connection_->office());
         RowHeightsHeld held(document_);
-        writeColumnA(sheet_, splitLines(view(text)));
+        WriteColumnA(sheet_, splitLines(view(text)));
     });
 }
 
 void CalcWorksheet::autoFitColumnA() {
     // Calc's own fit lays out every cell of the column, so the widest line
     // sets the width whatever the list's length.
-    connection_->run(u"列 A の幅を調整", [&] { columnA(sheet_)->setPropertyValue("OptimalWidth", Any(true)); });
+    connection_->run(u"列 A の幅を調整", [&] { ColumnA(sheet_)->setPropertyValue("OptimalWidth", Any(true)); });
 }
 
 } // namespace tavrosk::libreoffice

@@ -24,7 +24,7 @@ constexpr int kAttempts = 5;
 
 } // namespace
 
-OUString readClipboardText(const css::uno::Reference<css::uno::XComponentContext>& office) {
+OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext>& office) {
     const auto clipboard = css::datatransfer::clipboard::SystemClipboard::create(office);
     const css::datatransfer::DataFlavor flavor("text/plain;charset=utf-16", "Unicode-Text",
                                                cppu::UnoType<OUString>::get());
@@ -41,7 +41,7 @@ OUString readClipboardText(const css::uno::Reference<css::uno::XComponentContext
             if (!(contents->getTransferData(flavor) >>= text))
                 throwUnreadable("plain text is not a string");
         } catch (const css::datatransfer::UnsupportedFlavorException& e) {
-            throwUnreadable(toUtf8(e.Message));
+            throwUnreadable(ToUtf8(e.Message));
         }
         if (text.indexOf(u'\xFFFD') < 0)
             break;

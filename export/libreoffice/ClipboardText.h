@@ -9,6 +9,6 @@ namespace tavrosk::libreoffice {
 // The system clipboard's plain text as the office reads it (through its own
 // clipboard service, so that its answer is what a paste there would get).
 // Throws OperationFailed when the clipboard holds no text.
-OUString readClipboardText(const css::uno::Reference<css::uno::XComponentContext>& office);
+OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext>& office);
 
 } // namespace tavrosk::libreoffice

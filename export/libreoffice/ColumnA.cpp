@@ -15,12 +15,12 @@ using css::uno::Reference;
 using css::uno::Sequence;
 using css::uno::UNO_QUERY_THROW;
 
-Reference<css::beans::XPropertySet> columnA(const Reference<css::sheet::XSpreadsheet>& sheet) {
+Reference<css::beans::XPropertySet> ColumnA(const Reference<css::sheet::XSpreadsheet>& sheet) {
     const Reference<css::table::XColumnRowRange> range(sheet, UNO_QUERY_THROW);
     return Reference<css::beans::XPropertySet>(range->getColumns()->getByIndex(0), UNO_QUERY_THROW);
 }
 
-void writeColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::vector<std::u16string_view>& lines) {
+void WriteColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::vector<std::u16string_view>& lines) {
     if (lines.empty())
         return;
     const Reference<css::sheet::XCellRangeAddressable> whole(sheet, UNO_QUERY_THROW);
@@ -35,7 +35,7 @@ void writeColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::v
     Sequence<Sequence<Any>> rows(static_cast<sal_Int32>(lines.size()));
     Sequence<Any>* row = rows.getArray();
     for (const std::u16string_view line : lines) {
-        const Any cell(toOUString(line));
+        const Any cell(ToOUString(line));
         *row++ = Sequence<Any>(&cell, 1);
     }
     const Reference<css::sheet::XCellRangeData> target(

@@ -133,13 +133,13 @@ std::unique_ptr<OfficeConnection> OfficeConnection::tryConnect(
 }
 
 std::unique_ptr<OfficeConnection> OfficeConnection::open(const OfficeOptions& options) {
-    const Reference<css::uno::XComponentContext> local = localContext();
+    const Reference<css::uno::XComponentContext> local = LocalContext();
     try {
         if (auto connection = tryConnect(local, options))
             return connection;
     } catch (const css::uno::Exception& e) {
         throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice に接続できませんでした。",
-                              "connecting to pipe " + options.pipeName + ": " + toUtf8(e.Message));
+                              "connecting to pipe " + options.pipeName + ": " + ToUtf8(e.Message));
     }
 
     OfficeProcess process(options.program, officeArguments(options));
@@ -152,7 +152,7 @@ std::unique_ptr<OfficeConnection> OfficeConnection::open(const OfficeOptions& op
                 return connection;
         } catch (const css::uno::Exception& e) {
             // Still starting up: it may drop the first connections.
-            lastError = toUtf8(e.Message);
+            lastError = ToUtf8(e.Message);
         }
         // A normal exit is an office that handed the request over to one
         // already running with the same profile; that one opens the pipe.

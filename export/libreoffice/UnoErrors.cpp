@@ -9,7 +9,7 @@
 
 namespace tavrosk::libreoffice {
 
-std::string toUtf8(const OUString& text) {
+std::string ToUtf8(const OUString& text) {
     const OString utf8 = OUStringToOString(text, RTL_TEXTENCODING_UTF8);
     return std::string(utf8.getStr(), static_cast<std::size_t>(utf8.getLength()));
 }
@@ -26,7 +26,7 @@ std::u16string fromUtf8(std::string_view text) {
         OString(text.data(), static_cast<sal_Int32>(text.size())), RTL_TEXTENCODING_UTF8));
 }
 
-OUString toOUString(std::u16string_view text) {
+OUString ToOUString(std::u16string_view text) {
     return OUString(reinterpret_cast<const sal_Unicode*>(text.data()), static_cast<sal_Int32>(text.size()));
 }
 
@@ -40,11 +40,11 @@ void throwStepFailed(std::u16string_view step, bool connectionLost) {
         if (!connectionLost) {
             throw OperationFailed(u"LibreOffice Calc で" + std::u16string(step) +
                                       u"できませんでした。ドキュメントが閉じられています。",
-                                  "DisposedException: " + toUtf8(e.Message));
+                                  "DisposedException: " + ToUtf8(e.Message));
         }
-        cause = "DisposedException: " + toUtf8(e.Message);
+        cause = "DisposedException: " + ToUtf8(e.Message);
     } catch (const css::uno::Exception& e) {
-        cause = "UNO exception: " + toUtf8(e.Message);
+        cause = "UNO exception: " + ToUtf8(e.Message);
     } catch (const std::exception& e) {
         cause = e.what();
     } catch (...) {

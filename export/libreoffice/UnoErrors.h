@@ -15,11 +15,11 @@ inline constexpr std::u16string_view kCannotStart = u"LibreOffice Calc を起動
 
 // Conversions between UNO strings and the tool's (sal_Unicode and char16_t
 // hold the same UTF-16 code units).
-std::string toUtf8(const OUString& text);
+std::string ToUtf8(const OUString& text);
 std::u16string_view view(const OUString& text);
 std::u16string toU16(const OUString& text);
 std::u16string fromUtf8(std::string_view text);
-OUString toOUString(std::u16string_view text);
+OUString ToOUString(std::u16string_view text);
 
 // Called inside a catch block for a failed step of the export (the step as a
 // Japanese verb phrase, e.g. u"シートを追加"): rethrows an OperationFailed

@@ -35,7 +35,7 @@ css::uno::Reference<css::uno::XComponentContext> bootstrap() {
 
 } // namespace
 
-css::uno::Reference<css::uno::XComponentContext> localContext() {
+css::uno::Reference<css::uno::XComponentContext> LocalContext() {
     static std::mutex mutex;
     // Kept to the end of the process and never destroyed: releasing it
     // among the static destructors could run into parts of UNO already gone.
@@ -46,7 +46,7 @@ css::uno::Reference<css::uno::XComponentContext> localContext() {
             context = bootstrap();
         } catch (const css::uno::Exception& e) {
             throw OperationFailed(std::u16string(kCannotStart) + u"UNO の実行環境を初期化できませんでした。",
-                                  "UNO bootstrap failed: " + toUtf8(e.Message));
+                                  "UNO bootstrap failed: " + ToUtf8(e.Message));
         }
     }
     return context;

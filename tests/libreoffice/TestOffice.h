@@ -62,7 +62,7 @@ public:
     // Whether an office answers on the pipe (never starts one).
     bool running() const {
         try {
-            css::connection::Connector::create(libreoffice::localContext())
+            css::connection::Connector::create(libreoffice::LocalContext())
                 ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))
                 ->close();
             return true;
@@ -115,7 +115,7 @@ private:
 };
 
 inline Reference<XSpreadsheet> sheet(const Reference<XSpreadsheetDocument>& document, const std::u16string& name) {
-    return Reference<XSpreadsheet>(document->getSheets()->getByName(libreoffice::toOUString(name)), UNO_QUERY_THROW);
+    return Reference<XSpreadsheet>(document->getSheets()->getByName(libreoffice::ToOUString(name)), UNO_QUERY_THROW);
 }
 
 } // namespace tavrosk::test

@@ -29,6 +29,9 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
         if (c.caption) {
             EXPECT_EQ(widget->property("text").toString(), QString::fromUtf16(c.caption)) << c.name;
         }
+        if (c.accessible) {
+            EXPECT_EQ(widget->accessibleName(), QString::fromUtf16(c.accessible)) << c.name;
+        }
         // Drawn in its colour: a point near its left edge, halfway down, is
         // close to it (the style shades it a little).
         const QColor seen = shot.pixelColor(

@@ -49,12 +49,12 @@ void InsertListText(QTextCursor& cursor, std::u16string_view text) {
         }
         if (c != u'\r' && c != u'\n')
             continue;
-        cursor.insertText(toQString(text.substr(start, i - start)));
+        cursor.insertText(ToQString(text.substr(start, i - start)));
         cursor.insertBlock();
         cursor.block().setUserState(c == u'\r' ? kAfterLoneCr : kAfterLoneLf);
         start = i + 1;
     }
-    cursor.insertText(toQString(text.substr(start)));
+    cursor.insertText(ToQString(text.substr(start)));
     cursor.endEditBlock();
 }
 
