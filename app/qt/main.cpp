@@ -2,9 +2,10 @@
 #include "app/qt/MessageBoxReport.h"
 #include "app/qt/platform/ClipboardAfterExit.h"
 #include "app/qt/platform/Display.h"
-#include "app/qt/platform/SpreadsheetBackend.h"
 #include "app/qt/platform/MakeTopmost.h"
+#include "app/qt/platform/WorkerLongCall.h"
 #include "app/qt/UiFont.h"
+#include "export/libreoffice/CalcServer.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -47,8 +48,11 @@ int main(int argc, char* argv[]) {
     using namespace tavrosk::qt;
     UseJapaneseUiFont();
     MessageBoxReport report;
-    SpreadsheetBackend spreadsheet = PlatformSpreadsheetBackend();
-    Form1 form(report, *spreadsheet.server, *spreadsheet.longCall);
+    // LibreOffice Calc, called from a worker thread so that the window keeps
+    // serving the clipboard the office reads.
+    tavrosk::libreoffice::CalcServer spreadsheet;
+    WorkerLongCall longCall;
+    Form1 form(report, spreadsheet, longCall);
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
 
