@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavrosk {
 
@@ -35,9 +36,16 @@ public:
 
     explicit TextHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
 
-    // A change that has been made. It drops the redo steps. Typing (typed)
-    // that carries on the typing of the last step joins that step.
-    void record(TextChange change, bool typed);
+    // A change the program made (a command's write): a step of its own.
+    // Like every new change, it drops the steps that could be redone.
+    void recordWrite(TextChange change) { record(std::move(change), false); }
+    // A change the user made. One character typed or deleted (Backspace,
+    // Delete) that carries on the typing of the last step joins that step;
+    // a paste, a cut or a line break is a step of its own.
+    void recordEdit(TextChange change) {
+        const bool typed = change.removed.size() + change.inserted.size() == 1;
+        record(std::move(change), typed);
+    }
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
@@ -56,6 +64,7 @@ private:
         bool typed;
     };
 
+    void record(TextChange change, bool typed);
     std::optional<TextChange> takeBack(std::deque<Step>& from, std::deque<Step>& to, std::u16string_view text);
     void trim();
 

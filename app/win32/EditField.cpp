@@ -36,7 +36,7 @@ void EditField::make(TextChange change) {
     if (change.removed.empty() && change.inserted.empty())
         return;
     write(change);
-    history_.record(std::move(change), false);
+    history_.recordWrite(std::move(change));
 }
 
 void EditField::write(const TextChange& change) {
@@ -62,7 +62,7 @@ void EditField::changedByUser() {
     TextChange change = ChangeBetween(text_, now);
     text_ = std::move(now);
     if (!change.removed.empty() || !change.inserted.empty())
-        history_.record(std::move(change), typing_);
+        history_.recordEdit(std::move(change));
 }
 
 void EditField::undo() {
@@ -138,12 +138,7 @@ LRESULT EditField::handle(UINT message, WPARAM w, LPARAM l) {
     default:
         break;
     }
-    // Typing and Delete: the changes they make join up into one step.
-    const bool typed = message == WM_CHAR || (message == WM_KEYDOWN && w == VK_DELETE);
-    const bool wasTyping = std::exchange(typing_, typed);
-    const LRESULT result = DefSubclassProc(edit_, message, w, l);
-    typing_ = wasTyping;
-    return result;
+    return DefSubclassProc(edit_, message, w, l);
 }
 
 LRESULT CALLBACK EditField::subclass(HWND, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self) {

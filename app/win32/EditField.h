@@ -44,7 +44,6 @@ private:
     std::u16string text_;  // the control's text, kept in step with it
     TextHistory history_;
     bool writing_ = false;
-    bool typing_ = false;
 };
 
 } // namespace tavrosk::win32

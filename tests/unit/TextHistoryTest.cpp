@@ -11,8 +11,8 @@ namespace {
 struct Field {
     std::u16string text;
     TextHistory history;
-    void write(const std::u16string& next, bool typed = false) {
-        history.record(ChangeBetween(text, next), typed);
+    void write(const std::u16string& next, bool byUser = false) {
+        byUser ? history.recordEdit(ChangeBetween(text, next)) : history.recordWrite(ChangeBetween(text, next));
         text = next;
     }
     void apply(const std::optional<TextChange>& change) {
@@ -23,7 +23,7 @@ struct Field {
     void redo() { apply(history.redo(text)); }
 };
 
-// Writes each text in turn (a leading '+' marks typing), then runs the
+// Writes each text in turn (a leading '+' marks the user's edit), then runs the
 // steps ('u' undo, 'r' redo, 'w' a command's write of "new") and expects
 // the text after each.
 struct Case {
@@ -39,8 +39,9 @@ const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n", kTitles = u"a\rb
 const Case kCases[] = {
     {"commands' writes come back exactly, several steps", {kList, kTitles, u""}, "uuurrr",
      {kTitles, kList, u"", kList, kTitles, u""}},
-    {"typing on is one step, a command's write another", {u"x", u"+xa", u"+xab", u"+xabc", u"xabc\r\n"}, "uuu",
-     {u"xabc", u"x", u""}},
+    {"typing on is one step, a paste or a command's write another",
+     {u"x", u"+xa", u"+xab", u"+xabc", u"+xabcPASTE", u"+xabcPASTEd", u"xabcPASTEd\r\n"}, "uuuuu",
+     {u"xabcPASTEd", u"xabcPASTE", u"xabc", u"x", u""}},
     {"Backspace and Delete carry on one step", {u"abcdef", u"+abcef", u"+abef", u"+abf"}, "uu", {u"abcdef", u""}},
     {"a new change drops what could be redone", {u"one", u"two"}, "uwrr", {u"one", u"new", u"new", u"new"}},
     {"past the budget the oldest steps go, the newest stays", {u"0123456789", u"abcdefghij", u""}, "uu",
