@@ -62,8 +62,6 @@ struct Control {
     std::optional<Face> face = {};
 };
 
-inline constexpr std::u16string_view kWindowTitle = u"タヴロスク作成支援ツール";
-
 inline constexpr Twips kClientArea{0, 0, 13455, 7035};
 
 // The extension is short and sits in a narrow field: centred reads best.

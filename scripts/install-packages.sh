@@ -14,7 +14,7 @@ declare -A groups=(
     # Unit tests, a display with a window manager, clipboard
     # and input tools for the window tests, and the Windows cross build run
     # under Wine, with GoogleTest built from its sources.
-    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps mingw-w64 wine64"
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps xdg-utils mingw-w64 wine64"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
     # record's validators.

@@ -1,6 +1,7 @@
 #include "app/qt/Form1.h"
 
 #include "app/ControlTable.h"
+#include "app/Texts.h"
 #include "app/qt/Pictures.h"
 #include "app/qt/QtText.h"
 #include "app/qt/adapters/FolderDrop.h"
@@ -108,7 +109,7 @@ QWidget* createControl(const Control& c, QWidget* form) {
 
 Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(ToQString(controls::kWindowTitle));
+    setWindowTitle(ToQString(texts::kWindowTitle));
     setWindowIcon(ApplicationIcon());
     createControls();
     placeControls();

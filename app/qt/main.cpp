@@ -1,3 +1,4 @@
+#include "app/Texts.h"
 #include "app/qt/Form1.h"
 #include "app/qt/MessageBoxReport.h"
 #include "app/qt/platform/ClipboardAfterExit.h"
@@ -6,10 +7,12 @@
 #include "app/qt/platform/WorkerLongCall.h"
 #include "app/qt/UiFont.h"
 #include "export/libreoffice/CalcServer.h"
+#include "navigation/CommandLine.h"
 
 #include <QApplication>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -17,18 +20,27 @@
 
 namespace {
 
-// The command line's paths as the platform spells them (bytes), with Qt's
-// own options already taken out.
-std::vector<std::filesystem::path> startArguments(int argc, char* argv[]) {
-    std::vector<std::filesystem::path> paths;
-    for (int i = 1; i < argc; ++i)
-        paths.emplace_back(argv[i]);
-    return paths;
+// The command line as the platform spells it (bytes), without the program's
+// name.
+std::vector<std::filesystem::path> argumentsOf(int argc, char* argv[]) {
+    return {argv + std::min(argc, 1), argv + argc};
+}
+
+void print(std::u16string_view text) {
+    std::fputs(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8().constData(), stdout);
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
+    using tavrosk::CommandLine;
+    // Answered before anything else, with no display needed.
+    switch (tavrosk::ReadCommandLine(argumentsOf(argc, argv)).asks) {
+    case CommandLine::Asks::Usage: print(tavrosk::texts::kUsage); return 0;
+    case CommandLine::Asks::Version: print(tavrosk::texts::kVersion), print(u"\n"); return 0;
+    case CommandLine::Asks::Start: break;
+    }
+
     // The window keeps itself on top through X11; under Wayland it runs
     // through XWayland where that is there.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
@@ -55,11 +67,12 @@ int main(int argc, char* argv[]) {
     Form1 form(report, spreadsheet, longCall);
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
-
-    form.core().start(startArguments(argc, argv));
     MakeTopmost(form);
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());
+
+    // Qt has taken its own options out of the command line by now.
+    form.core().start(tavrosk::ReadCommandLine(argumentsOf(argc, argv)).paths);
     form.show();
     const int status = QApplication::exec();
     KeepClipboardAfterExit();

@@ -1,5 +1,6 @@
 #include "app/win32/Form1.h"
 
+#include "app/Texts.h"
 #include "app/win32/AccessibleNames.h"
 #include "app/win32/GraphicalButton.h"
 #include "app/win32/WideText.h"
@@ -122,7 +123,7 @@ HWND Form1::create() {
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass);
-    const std::u16string title(controls::kWindowTitle);
+    const std::u16string title(texts::kWindowTitle);
     CreateWindowExW(0, kClassName, Wide(title), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT,
                     CW_USEDEFAULT, 640, 480, nullptr, nullptr, instance, this);
     if (!window_)

@@ -1,6 +1,6 @@
 #include "app/win32/MessageBoxReport.h"
 
-#include "app/ControlTable.h"
+#include "app/Texts.h"
 #include "app/win32/WideText.h"
 
 #include <cstdio>
@@ -9,7 +9,11 @@ namespace tavrosk::win32 {
 
 void MessageBoxReport::show(const OperationFailed& failure) {
     std::fprintf(stderr, "tavrosk: %s\n", failure.cause().c_str());
-    const std::u16string title(controls::kWindowTitle);
+    // A failure at start shows the window first, so that the box stands over
+    // it rather than alone on the screen.
+    if (owner_ && !IsWindowVisible(owner_))
+        ShowWindow(owner_, SW_SHOWNORMAL);
+    const std::u16string title(texts::kWindowTitle);
     MessageBoxW(owner_, Wide(failure.userMessage()), Wide(title), MB_OK | MB_ICONWARNING);
 }
 

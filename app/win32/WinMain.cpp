@@ -1,10 +1,13 @@
 // tavrosk.exe: the tool's Win32 window over the core, Excel through COM.
+#include "app/Texts.h"
 #include "app/win32/Form1.h"
 #include "app/win32/MakeTopmost.h"
 #include "app/win32/MessageBoxReport.h"
+#include "app/win32/WideText.h"
 #include "export/LongCall.h"
 #include "export/excel/ComApartment.h"
 #include "export/excel/ExcelServer.h"
+#include "navigation/CommandLine.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -14,9 +17,9 @@
 
 namespace {
 
-// The command line's paths (Explorer passes a folder or files dropped on
-// the program's icon this way), without the program's own.
-std::vector<std::filesystem::path> startArguments() {
+// The command line (Explorer passes a folder or files dropped on the
+// program's icon this way), without the program's own name.
+std::vector<std::filesystem::path> arguments() {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::filesystem::path> paths;
@@ -30,6 +33,14 @@ std::vector<std::filesystem::path> startArguments() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     using namespace tavrosk;
+    const CommandLine line = ReadCommandLine(arguments());
+    if (line.asks != CommandLine::Asks::Start) {
+        // A program without a console answers in a box.
+        const std::u16string text(line.asks == CommandLine::Asks::Usage ? texts::kUsage : texts::kVersion);
+        const std::u16string title(texts::kWindowTitle);
+        MessageBoxW(nullptr, win32::Wide(text), win32::Wide(title), MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
     // An empty drive is reported by the tool, not by a system dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
@@ -45,9 +56,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     HWND window = form.create();
     if (!window)
         return 1;
-    report.setOwner(window);
-    form.core().start(startArguments());
     win32::MakeTopmost(window);
+    report.setOwner(window);
+    form.core().start(line.paths);
     ShowWindow(window, show);
 
     MSG message;

@@ -2,7 +2,7 @@
 # Drives the built program from outside, as a user does: starts it in a
 # folder, checks that its window opens centred, on top and in that folder,
 # copies a list by keyboard, closes it, and pastes from another program.
-#   real_program.sh TAVROSK X11_CLIPBOARD_PEER
+#   real_program.sh TAVROSK X11_CLIPBOARD_PEER DESKTOP_ENTRY
 # Needs an X display with a window manager (tests/with-display.sh), xdotool,
 # xprop and xclip.
 set -uo pipefail
@@ -65,6 +65,8 @@ echo "--- start-up, then no clipboard manager"
 start
 check "the window is on top" bash -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
 check "the window is centred" centred
+check "docks tie the window to its menu entry" bash -c \
+    "xprop -id $window WM_CLASS | grep -q '\"$(sed -n 's/^StartupWMClass=//p' "$3")\"'"
 copy_path
 check "the start folder's path is on the clipboard" within 5 clipboard_is "$expected"
 close
@@ -89,6 +91,23 @@ take_clipboard mine
 close
 check "no helper starts" keeper_gone
 check "the other program's text still pastes" clipboard_is "$(printf mine | hex)"
+
+echo "--- a start path that cannot be opened"
+(cd "$folder" && exec "$tool" "$work/missing") >/dev/null 2>&1 &
+started+=($!)
+box_over_window() { # the message box and the window, centre on centre
+    local ids centres=() X Y WIDTH HEIGHT
+    read -ra ids < <(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$' | tr '\n' ' ')
+    ((${#ids[@]} == 2)) || return 1
+    for id in "${ids[@]}"; do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        centres+=($((X + WIDTH / 2)) $((Y + HEIGHT / 2)))
+    done
+    local dx=$((centres[0] - centres[2])) dy=$((centres[1] - centres[3]))
+    ((${dx#-} <= 48 && ${dy#-} <= 48))
+}
+check "the message box stands over the window" within 20 box_over_window
+kill $!
 
 echo "--- a clipboard manager"
 "$2" manager >"$work/manager.log" 2>&1 &
