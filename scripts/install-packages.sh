@@ -7,14 +7,17 @@ set -euo pipefail
 declare -A groups=(
     # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
     # used to keep the window on top.
-    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libreoffice-dev"
-    # A Japanese gothic face for the text fields and labels; LibreOffice Calc
-    # for the spreadsheet export (the full package: it reads the X11 clipboard).
-    [run]="fonts-ipafont-gothic libreoffice-calc"
+    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libreoffice-dev"
+    # A Japanese gothic face for the text fields and labels, Qt's own texts in
+    # Japanese; LibreOffice Calc for the spreadsheet export (the full
+    # package: it reads the X11 clipboard).
+    [run]="fonts-ipafont-gothic qt6-translations-l10n libreoffice-calc"
     # Unit tests, a display with a window manager, clipboard
-    # and input tools for the window tests, and the Windows cross build run
-    # under Wine, with GoogleTest built from its sources.
-    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps xdg-utils mingw-w64 wine64"
+    # and input tools for the window tests, the Japanese locale they also run
+    # under, the folder default's query for the package test, and the
+    # Windows cross build run under Wine, with GoogleTest built from its
+    # sources.
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
     # record's validators.
@@ -27,15 +30,25 @@ for group in "$@"; do
     wanted+=(${groups[$group]})
 done
 
+as_root=()
+[[ $(id -u) -eq 0 ]] || as_root=(sudo)
+
+# The window tests also run under the Japanese locale.
+ensure_japanese_locale() {
+    locale -a 2>/dev/null | grep -qix 'ja_JP.utf-\?8' && return
+    "${as_root[@]}" sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    "${as_root[@]}" locale-gen >/dev/null
+}
+
 missing=()
 for package in "${wanted[@]}"; do
     status=$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null || true)
     [[ "$status" == "install ok installed" ]] || missing+=("$package")
 done
-[[ ${#missing[@]} -eq 0 ]] && exit 0
-
-as_root=()
-[[ $(id -u) -eq 0 ]] || as_root=(sudo)
-echo "Installing: ${missing[*]}"
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+if [[ ${#missing[@]} -gt 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    "${as_root[@]}" apt-get update -q
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+[[ " $* " == *" test "* ]] && ensure_japanese_locale
+exit 0

@@ -21,7 +21,7 @@ struct ControlPlace {
 };
 
 inline constexpr ControlPlace kControls[] = {
-    {"Drive1", 90, 60, 2850, 300, nullptr, 0, Drive1, u"ドライブ"},
+    {"Drive1", 90, 60, 2850, 300, nullptr, 0, Drive1, nullptr},  // a drop-down list is named by its value
     {"Dir1", 90, 390, 2850, 6600, u"", 0, Dir1, u"フォルダ"},
     {"Label4", 3150, 120, 525, 225, u"リスト", 0, Label4, u"リスト"},
     {"File1", 3000, 360, 4200, 6570, u"", 0, File1, u"リスト"},

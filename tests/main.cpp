@@ -1,4 +1,4 @@
-#include "app/qt/UiFont.h"
+#include "app/qt/JapaneseUi.h"
 
 #include <QApplication>
 
@@ -6,7 +6,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    tavrosk::qt::UseJapaneseUiFont();
+    tavrosk::qt::UseJapaneseUi();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

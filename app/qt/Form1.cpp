@@ -2,6 +2,7 @@
 
 #include "app/ControlTable.h"
 #include "app/Texts.h"
+#include "app/qt/JapaneseUi.h"
 #include "app/qt/Pictures.h"
 #include "app/qt/QtText.h"
 #include "app/qt/adapters/FolderDrop.h"
@@ -41,13 +42,11 @@ Qt::Alignment alignmentOf(const Control& c) {
     return (c.align == controls::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
 }
 
-// A face of a control's own; where it is not installed, fontconfig's
-// Japanese gothic faces stand in for it.
+// A face of a control's own; where it is not installed, the window's
+// Japanese gothic face stands in for it.
 QFont fontOf(const controls::Face& face) {
     const QString family = ToQString(face.family);
-    QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
-                                        QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
-                                        QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    QFont::insertSubstitutions(family, {QStringLiteral("MS PGothic"), JapaneseGothic()});
     QFont font(family, face.points);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::SansSerif);
@@ -112,6 +111,7 @@ Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& lo
     setWindowTitle(ToQString(texts::kWindowTitle));
     setWindowIcon(ApplicationIcon());
     createControls();
+    tieLabels();
     placeControls();
     setTabOrder();
 
@@ -147,6 +147,15 @@ void Form1::createControls() {
             button->setFocusPolicy(Qt::StrongFocus);
         }
     }
+}
+
+void Form1::tieLabels() {
+    // A label whose caption names a control heads it: screen readers read
+    // the control with it.
+    for (const Control& field : controls::kControls)
+        for (const Control& label : controls::kControls)
+            if (label.kind == Kind::Label && field.kind != Kind::Label && label.caption == field.accessibleName)
+                controlNamed<QLabel>(*this, label.name)->setBuddy(child(*this, field.name));
 }
 
 void Form1::placeControls() {

@@ -30,6 +30,7 @@ public:
 
 private:
     void createControls();
+    void tieLabels();
     void placeControls();
     void setTabOrder();
     void bindEvents();

@@ -5,7 +5,7 @@
 #include "app/qt/platform/Display.h"
 #include "app/qt/platform/MakeTopmost.h"
 #include "app/qt/platform/WorkerLongCall.h"
-#include "app/qt/UiFont.h"
+#include "app/qt/JapaneseUi.h"
 #include "export/libreoffice/CalcServer.h"
 #include "navigation/CommandLine.h"
 
@@ -58,7 +58,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.tavrosk.Tavrosk"));
 
     using namespace tavrosk::qt;
-    UseJapaneseUiFont();
+    UseJapaneseUi();
     MessageBoxReport report;
     // LibreOffice Calc, called from a worker thread so that the window keeps
     // serving the clipboard the office reads.

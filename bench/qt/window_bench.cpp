@@ -7,7 +7,7 @@
 #include "bench/FolderGenerator.h"
 
 #include "app/qt/Form1.h"
-#include "app/qt/UiFont.h"
+#include "app/qt/JapaneseUi.h"
 #include "commands/ExtensionStripping.h"
 #include "commands/ListCommands.h"
 #include "commands/RunCommand.h"
@@ -227,7 +227,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::filesystem::path work = argc > 2 ? argv[2] : "/tmp/tavrosk-bench";
-    UseJapaneseUiFont();
+    UseJapaneseUi();
     PrintingReport report;
     NoSpreadsheet spreadsheet;
     DirectCall direct;

@@ -2,8 +2,12 @@
 
 #include "tests/ControlTable.h"
 
+#include <QAccessible>
+#include <QFontDatabase>
 #include <QLabel>
+#include <QMenu>
 #include <QScreen>
+#include <QStyleOptionButton>
 
 namespace tavrosk::test {
 namespace {
@@ -30,7 +34,9 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
             EXPECT_EQ(widget->property("text").toString(), QString::fromUtf16(c.caption)) << c.name;
         }
         if (c.accessible) {
-            EXPECT_EQ(widget->accessibleName(), QString::fromUtf16(c.accessible)) << c.name;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name),
+                      QString::fromUtf16(c.accessible))
+                << c.name;
         }
         // Drawn in its colour: a point near its left edge, halfway down, is
         // close to it (the style shades it a little).
@@ -40,12 +46,49 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
             EXPECT_LT(distance(seen, QColor(c.colour)), 60) << c.name << " drawn as " << seen.name().toStdString();
         }
     }
+    // A screen reader reads each field with the label that heads it.
+    for (const auto& [field, label] : {std::pair{"Text1", "Label5"}, {"Text2", "Label3"}}) {
+        const auto labels = QAccessible::queryAccessibleInterface(control<QWidget>(field))->relations(QAccessible::Label);
+        EXPECT_TRUE(!labels.isEmpty() && labels.front().first->object()->objectName() == QLatin1String(label)) << field;
+    }
     EXPECT_FALSE(control<QLabel>("Label2")->text().isEmpty());
     EXPECT_TRUE(control<QLabel>("Label2")->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(control<QLabel>("Picture1")->pixmap().deviceIndependentSize().toSize(), QSize(48, 40));
     const QFont text2Font = control<QLineEdit>("Text2")->font();
     EXPECT_EQ(text2Font.family(), QStringLiteral("ＭＳ Ｐゴシック"));
     EXPECT_EQ(text2Font.pointSize(), 12);
+}
+
+// The lines each caption takes, as the window is designed: every word whole.
+const std::pair<const char*, int> kCaptionLines[] = {
+    {"Label4", 1},   {"Label3", 1},   {"Label1", 1},   {"Label5", 1},   {"Label2", 2},   {"Command6", 1},
+    {"Command1", 1}, {"Command2", 1}, {"Command5", 2}, {"Command7", 1}, {"Command4", 2}, {"Command3", 1},
+};
+
+// Under any locale (the suite also runs under ja_JP.UTF-8): one
+// proportional Japanese face, every caption on its lines, and Qt's own
+// texts in Japanese.
+TEST_F(WindowTest, EveryCaptionShowsWholeInAProportionalJapaneseFace) {
+    for (const auto& [name, lines] : kCaptionLines) {
+        QWidget* widget = control<QWidget>(name);
+        QRect room = widget->rect();
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = widget->style()->subElementRect(QStyle::SE_PushButtonContents, &option, widget);
+        }
+        const QFontMetrics metrics(widget->font());
+        const QRect needed =
+            metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, widget->property("text").toString());
+        EXPECT_EQ(std::lround(double(needed.height()) / metrics.lineSpacing()), lines) << name;
+        EXPECT_LE(needed.width(), room.width()) << name;
+        const QFontInfo face(widget->font());
+        EXPECT_FALSE(face.fixedPitch()) << name << " in " << face.family().toStdString();
+        EXPECT_TRUE(QFontDatabase::writingSystems(face.family()).contains(QFontDatabase::Japanese)) << name;
+    }
+    const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1")->createStandardContextMenu());
+    EXPECT_TRUE(menu->actions().front()->text().startsWith(QStringLiteral("元に戻す")))
+        << menu->actions().front()->text().toStdString();
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
