@@ -1,12 +1,14 @@
 #include "WindowFixture.h"
 
 #include "app/qt/MessageBoxReport.h"
+#include "app/qt/platform/ClipboardOwner.h"
 #include "export/ClipboardExport.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QThread>
 #include <QTimer>
 
 #include <atomic>
@@ -84,6 +86,24 @@ TEST_F(WindowTest, AClipboardHeldElsewhereIsReportedInAMessageBoxAndTheListStays
     hog.waitForFinished();
     click("Command4");
     EXPECT_EQ(clipboardFromOtherProcess(), QByteArray("my list\r\n"));
+}
+
+TEST_F(WindowTest, AnEmptyListCopiesRightAfterAnotherProgramCopied) {
+    QGuiApplication::clipboard()->setText(QStringLiteral("ours"));
+    ASSERT_TRUE(ClipboardOwnedHere());
+    // Another program copies, later than any event this window has seen.
+    QProcess other;
+    other.start(QStringLiteral("xclip"), {QStringLiteral("-quiet"), QStringLiteral("-selection"), QStringLiteral("clipboard")});
+    other.write("x");
+    other.waitForBytesWritten();
+    other.closeWriteChannel();
+    for (int waited = 0; ClipboardOwnedHere() && waited < 5000; waited += 10)
+        QThread::msleep(10);
+    ASSERT_FALSE(ClipboardOwnedHere());
+    click("Command4");
+    EXPECT_EQ(clipboardFromOtherProcess(), QByteArray());
+    other.kill();
+    other.waitForFinished();
 }
 
 TEST_F(WindowTest, ExportCopiesFirstAndClicksDuringItAreHandledAfterItOnce) {

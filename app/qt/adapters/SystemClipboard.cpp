@@ -20,6 +20,7 @@ constexpr qint64 kSettleMilliseconds = 20;
 } // namespace
 
 void SystemClipboard::clear() {
+    CatchUpWithClipboardTime();
     QGuiApplication::clipboard()->clear();
 }
 

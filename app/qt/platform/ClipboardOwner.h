@@ -7,4 +7,11 @@ namespace tavrosk::qt {
 // elsewhere, as Qt knows it).
 bool ClipboardOwnedHere();
 
+// Brings the time Qt asks for the clipboard with up to the window system's
+// now. On X11 Qt asks with the time of the last event it has seen, and the
+// server ignores a request older than the clipboard's last change: another
+// program that copied after that event (just before the click, or before a
+// click that never passed through the server) would keep the clipboard.
+void CatchUpWithClipboardTime();
+
 } // namespace tavrosk::qt
