@@ -2,7 +2,7 @@
 # Drives the built program from outside, as a user does: starts it in a
 # folder, checks that its window opens centred, on top and in that folder,
 # copies a list by keyboard, closes it, and pastes from another program.
-#   real_program.sh TAVROSK X11_CLIPBOARD_PEER DESKTOP_ENTRY
+#   real_program.sh TAVROSK X11_CLIPBOARD_PEER DESKTOP_ENTRY RUN_SH
 # Needs an X display with a window manager (tests/with-display.sh), xdotool,
 # xprop and xclip.
 set -uo pipefail
@@ -119,6 +119,16 @@ close
 check "the manager was handed the list" grep -q saved "$work/manager.log"
 check "the list pastes from the manager" clipboard_is "$expected"
 check "no helper was started" keeper_gone
+
+echo "--- ./run.sh starts the tool where it is called, with its arguments"
+# Its build steps stand aside: the tree is built already.
+printf '#!/bin/sh\n' >"$work/bin/cmake" && chmod +x "$work/bin/cmake"
+(cd "$work" && PATH="$work/bin:$PATH" exec bash "$4" "$folder") >/dev/null 2>&1 &
+run_pid=$!
+started+=("$run_pid")
+check "./run.sh starts the tool" within 30 eval "[[ \$(readlink /proc/$run_pid/exe) == */tavrosk ]]"
+check "in the caller's folder" eval "[[ \$(readlink /proc/$run_pid/cwd) == '$work' ]]"
+check "with the caller's arguments" eval "tr '\\0' '\\n' </proc/$run_pid/cmdline | grep -qxF '$folder'"
 
 echo "$failures failed"
 [[ $failures -eq 0 ]]
