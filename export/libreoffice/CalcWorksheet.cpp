@@ -55,7 +55,7 @@ void CalcWorksheet::paste() {
     connection_->run(u"クリップボードの内容を貼り付け", [&] {
         const OUString text = ReadClipboardText(connection_->office());
         RowHeightsHeld held(document_);
-        WriteColumnA(sheet_, splitLines(view(text)));
+        WriteColumnA(sheet_, SplitLines(View(text)));
     });
 }
 

@@ -26,8 +26,8 @@ void WriteColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::v
     const Reference<css::sheet::XCellRangeAddressable> whole(sheet, UNO_QUERY_THROW);
     const std::size_t sheetRows = static_cast<std::size_t>(whole->getRangeAddress().EndRow) + 1;
     if (lines.size() > sheetRows) {
-        throw OperationFailed(u"クリップボードの " + fromUtf8(std::to_string(lines.size())) +
-                                  u" 行はシートの行数（" + fromUtf8(std::to_string(sheetRows)) +
+        throw OperationFailed(u"クリップボードの " + FromUtf8(std::to_string(lines.size())) +
+                                  u" 行はシートの行数（" + FromUtf8(std::to_string(sheetRows)) +
                                   u" 行）を超えるため、LibreOffice Calc に貼り付けできませんでした。",
                               "too many lines: " + std::to_string(lines.size()));
     }

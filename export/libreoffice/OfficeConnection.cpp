@@ -54,8 +54,8 @@ std::string pipeSocketPath(const std::string& pipeName) {
 
 std::u16string ownerName(uid_t uid) {
     if (const passwd* entry = ::getpwuid(uid))
-        return fromUtf8(entry->pw_name);
-    return u"UID " + fromUtf8(std::to_string(uid));
+        return FromUtf8(entry->pw_name);
+    return u"UID " + FromUtf8(std::to_string(uid));
 }
 
 // Another local user may have made the pipe's socket first, to stand in for
@@ -71,7 +71,7 @@ void checkPipeOwner(const std::string& pipeName) {
     const std::u16string owner = ownerName(status.st_uid);
     const std::u16string what = S_ISSOCK(status.st_mode) ? u"別のユーザー（" + owner + u"）のものです"
                                                            : u"ソケットではありません（所有者 " + owner + u"）";
-    throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice との接続に使うパイプ「" + fromUtf8(path) +
+    throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice との接続に使うパイプ「" + FromUtf8(path) +
                               u"」が" + what + u"。安全のため接続しませんでした。リストはクリップボードにあります。",
                           "pipe socket " + path + " not owned by this user (uid " +
                               std::to_string(status.st_uid) + ", mode " + std::to_string(status.st_mode) + ")");
@@ -163,7 +163,7 @@ std::unique_ptr<OfficeConnection> OfficeConnection::open(const OfficeOptions& op
         if (std::chrono::steady_clock::now() >= deadline) {
             const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(options.startTimeout);
             throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice が " +
-                                      fromUtf8(std::to_string(seconds.count())) +
+                                      FromUtf8(std::to_string(seconds.count())) +
                                       u" 秒待っても応答しませんでした。",
                                   "timed out: " + lastError);
         }

@@ -46,7 +46,7 @@ public:
         } catch (const OperationFailed&) {
             throw;
         } catch (...) {
-            throwStepFailed(step, isLost());
+            ThrowStepFailed(step, isLost());
         }
     }
 

@@ -65,12 +65,12 @@ OfficeProcess::OfficeProcess(const std::string& program, const std::vector<std::
     const int error = posix_spawnp(&pid_, program.c_str(), &setup.actions, &setup.attributes,
                                    argv.data(), environ);
     if (error == ENOENT) {
-        throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice（" + fromUtf8(program) +
+        throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice（" + FromUtf8(program) +
                                   u"）が見つかりません。LibreOffice Calc がインストールされているか確認してください。",
                               program + " not found: " + std::strerror(error));
     }
     if (error != 0) {
-        throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice（" + fromUtf8(program) +
+        throw OperationFailed(std::u16string(kCannotStart) + u"LibreOffice（" + FromUtf8(program) +
                                   u"）を実行できませんでした。",
                               "cannot spawn " + program + ": " + std::strerror(error));
     }

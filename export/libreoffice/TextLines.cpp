@@ -2,7 +2,7 @@
 
 namespace tavrosk::libreoffice {
 
-std::vector<std::u16string_view> splitLines(std::u16string_view text) {
+std::vector<std::u16string_view> SplitLines(std::u16string_view text) {
     std::vector<std::u16string_view> lines;
     std::size_t start = 0;
     while (start < text.size()) {

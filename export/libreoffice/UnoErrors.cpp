@@ -14,15 +14,15 @@ std::string ToUtf8(const OUString& text) {
     return std::string(utf8.getStr(), static_cast<std::size_t>(utf8.getLength()));
 }
 
-std::u16string_view view(const OUString& text) {
+std::u16string_view View(const OUString& text) {
     return std::u16string_view(reinterpret_cast<const char16_t*>(text.getStr()),
                                static_cast<std::size_t>(text.getLength()));
 }
 
-std::u16string toU16(const OUString& text) { return std::u16string(view(text)); }
+std::u16string ToU16(const OUString& text) { return std::u16string(View(text)); }
 
-std::u16string fromUtf8(std::string_view text) {
-    return toU16(OStringToOUString(
+std::u16string FromUtf8(std::string_view text) {
+    return ToU16(OStringToOUString(
         OString(text.data(), static_cast<sal_Int32>(text.size())), RTL_TEXTENCODING_UTF8));
 }
 
@@ -30,7 +30,7 @@ OUString ToOUString(std::u16string_view text) {
     return OUString(reinterpret_cast<const sal_Unicode*>(text.data()), static_cast<sal_Int32>(text.size()));
 }
 
-void throwStepFailed(std::u16string_view step, bool connectionLost) {
+void ThrowStepFailed(std::u16string_view step, bool connectionLost) {
     std::string cause;
     try {
         throw;

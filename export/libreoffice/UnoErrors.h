@@ -16,9 +16,9 @@ inline constexpr std::u16string_view kCannotStart = u"LibreOffice Calc を起動
 // Conversions between UNO strings and the tool's (sal_Unicode and char16_t
 // hold the same UTF-16 code units).
 std::string ToUtf8(const OUString& text);
-std::u16string_view view(const OUString& text);
-std::u16string toU16(const OUString& text);
-std::u16string fromUtf8(std::string_view text);
+std::u16string_view View(const OUString& text);
+std::u16string ToU16(const OUString& text);
+std::u16string FromUtf8(std::string_view text);
 OUString ToOUString(std::u16string_view text);
 
 // Called inside a catch block for a failed step of the export (the step as a
@@ -26,6 +26,6 @@ OUString ToOUString(std::u16string_view text);
 // unchanged and turns anything else into one that says the connection was
 // lost (when connectionLost), that the document has been closed (an object
 // disposed on the office's side), or that the step failed.
-[[noreturn]] void throwStepFailed(std::u16string_view step, bool connectionLost);
+[[noreturn]] void ThrowStepFailed(std::u16string_view step, bool connectionLost);
 
 } // namespace tavrosk::libreoffice

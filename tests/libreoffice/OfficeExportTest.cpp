@@ -100,7 +100,7 @@ protected:
         Lines cells;
         for (const auto& row : columnACells(sheet, lines.size())->getDataArray()) {
             OUString text;
-            cells.push_back((row[0] >>= text) ? libreoffice::toU16(text) : u"(not text)");
+            cells.push_back((row[0] >>= text) ? libreoffice::ToU16(text) : u"(not text)");
         }
         EXPECT_EQ(cells, lines);
     }
@@ -129,7 +129,7 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     const auto key = columnAProperties(tavrosk)->getPropertyValue("NumberFormat").get<sal_Int32>();
     Reference<css::util::XNumberFormatsSupplier>(documents[0], UNO_QUERY_THROW)
             ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString") >>= format;
-    EXPECT_EQ(libreoffice::toU16(format), u"@");
+    EXPECT_EQ(libreoffice::ToU16(format), u"@");
 
     // Shown, in front, and on the new sheet.
     const Reference<css::frame::XController> controller =
@@ -137,7 +137,7 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     const Reference<css::awt::XWindow2> window(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW);
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(controller->getFrame()->isActive());
-    EXPECT_EQ(libreoffice::toU16(Reference<css::container::XNamed>(
+    EXPECT_EQ(libreoffice::ToU16(Reference<css::container::XNamed>(
                   Reference<css::sheet::XSpreadsheetView>(controller, UNO_QUERY_THROW)->getActiveSheet(),
                   UNO_QUERY_THROW)->getName()),
               u"タヴロスク");

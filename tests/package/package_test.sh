@@ -28,17 +28,13 @@ apps=$work/share/applications
 mkdir -p "$apps" "$work/home"
 printf '[Desktop Entry]\nType=Application\nName=Files\nExec=zz-files %%U\nMimeType=inode/directory;\n' \
     >"$apps/zz-files.desktop"
-folder_opener() {
-    update-desktop-database "$apps"
-    XDG_DATA_HOME=$work/home XDG_DATA_DIRS=$work/share XDG_CURRENT_DESKTOP= xdg-mime query default inode/directory
-}
+folder_opener() { update-desktop-database "$apps" &&
+    XDG_DATA_HOME=$work/home XDG_DATA_DIRS=$work/share XDG_CURRENT_DESKTOP= xdg-mime query default inode/directory; }
 [[ $(folder_opener) == zz-files.desktop ]] || fail "the test's file manager does not open folders"
 cp "$work/root/usr/share/applications/"*.desktop "$apps/"
 [[ $(folder_opener) == zz-files.desktop ]] || fail "installing the tool took over opening folders"
-for action in file-manager/actions/org.tavrosk.Tavrosk.desktop kio/servicemenus/org.tavrosk.Tavrosk.desktop \
-              nemo/actions/org.tavrosk.Tavrosk.nemo_action; do
-    grep -q "^Exec=tavrosk %F" "$work/root/usr/share/$action" || fail "no \"Open with\" in $action"
-done
+(cd "$work/root/usr/share" && ! grep -L "^Exec=tavrosk %F" file-manager/actions/org.tavrosk.Tavrosk.desktop \
+    kio/servicemenus/org.tavrosk.Tavrosk.desktop nemo/actions/org.tavrosk.Tavrosk.nemo_action) || fail "no \"Open with\""
 
 mkdir "$work/music"
 "$program" "$work/music" &

@@ -96,15 +96,11 @@ echo "--- a start path that cannot be opened"
 (cd "$folder" && exec "$tool" "$work/missing") >/dev/null 2>&1 &
 started+=($!)
 box_over_window() { # the message box and the window, centre on centre
-    local ids centres=() X Y WIDTH HEIGHT
-    read -ra ids < <(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$' | tr '\n' ' ')
-    ((${#ids[@]} == 2)) || return 1
-    for id in "${ids[@]}"; do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
-        centres+=($((X + WIDTH / 2)) $((Y + HEIGHT / 2)))
+    local c=() X Y WIDTH HEIGHT
+    for id in $(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$'); do
+        eval "$(xdotool getwindowgeometry --shell "$id")" && c+=($((2 * X + WIDTH)) $((2 * Y + HEIGHT)))
     done
-    local dx=$((centres[0] - centres[2])) dy=$((centres[1] - centres[3]))
-    ((${dx#-} <= 48 && ${dy#-} <= 48))
+    ((${#c[@]} == 4)) && local dx=$((c[0] - c[2])) dy=$((c[1] - c[3])) && ((${dx#-} <= 96 && ${dy#-} <= 96))
 }
 check "the message box stands over the window" within 20 box_over_window
 kill $!
@@ -127,8 +123,8 @@ printf '#!/bin/sh\n' >"$work/bin/cmake" && chmod +x "$work/bin/cmake"
 run_pid=$!
 started+=("$run_pid")
 check "./run.sh starts the tool" within 30 eval "[[ \$(readlink /proc/$run_pid/exe) == */tavrosk ]]"
-check "in the caller's folder" eval "[[ \$(readlink /proc/$run_pid/cwd) == '$work' ]]"
-check "with the caller's arguments" eval "tr '\\0' '\\n' </proc/$run_pid/cmdline | grep -qxF '$folder'"
+check "in the caller's folder, with the caller's arguments" eval "[[ \$(readlink /proc/$run_pid/cwd) == '$work' ]] &&
+    tr '\\0' '\\n' </proc/$run_pid/cmdline | grep -qxF '$folder'"
 
 echo "$failures failed"
 [[ $failures -eq 0 ]]

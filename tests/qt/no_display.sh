@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Started with no display, or one that does not answer, the tool prints one
 # line that says so and exits with an error, rather than Qt's own advice;
-# --help and --version answer without one.
+# --help and --version answer without one, unless they come after "--".
 set -u
-env -u DISPLAY "$1" --help | grep -q '^使い方: tavrosk' || { echo "--help gave no usage"; exit 1; }
+env -u DISPLAY "$1" Album --help | grep -q '^使い方: tavrosk' || { echo "--help gave no usage"; exit 1; }
+env -u DISPLAY "$1" -- --help 2>/dev/null | grep -q . && { echo "a path after -- was taken as an option"; exit 1; }
 [[ $(env -u DISPLAY "$1" --version) == *" 1.00" ]] || { echo "--version gave no version"; exit 1; }
 for display in unset :987; do
     if [[ $display == unset ]]; then run=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1")

@@ -1,6 +1,5 @@
 // How the navigation reads names and paths: every name shown as one line of
-// text, the paths a drop's URI list names, and what a command line asks.
-#include "navigation/CommandLine.h"
+// text, and the paths a drop's URI list names.
 #include "navigation/HandedOver.h"
 #include "navigation/NameText.h"
 
@@ -64,26 +63,6 @@ TEST(UriList, FileUrisBecomeTheirPathsAsBytes) {
         for (const std::filesystem::path& path : PathsFromUriList(c.uriList))
             paths.push_back(path.native());
         EXPECT_EQ(paths, c.paths) << c.uriList;
-    }
-}
-
-TEST(CommandLine, OptionsAskAndEverythingElseIsAPath) {
-    using Asks = CommandLine::Asks;
-    const struct {
-        std::vector<std::filesystem::path> arguments;
-        Asks asks;
-        std::vector<std::filesystem::path> paths;
-    } cases[] = {
-        {{}, Asks::Start, {}},
-        {{"Album", "-x.mp3"}, Asks::Start, {"Album", "-x.mp3"}},
-        {{"Album", "--help"}, Asks::Usage, {}},
-        {{"--version", "--help"}, Asks::Version, {}},
-        {{"--", "--help", "--", "-x"}, Asks::Start, {"--help", "--", "-x"}},
-    };
-    for (const auto& c : cases) {
-        const CommandLine line = ReadCommandLine(c.arguments);
-        EXPECT_EQ(line.asks, c.asks) << testing::PrintToString(c.arguments);
-        EXPECT_EQ(line.paths, c.paths) << testing::PrintToString(c.arguments);
     }
 }
 

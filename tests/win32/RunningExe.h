@@ -68,6 +68,12 @@ struct RunningExe {
     }
 
     HWND control(Tab tab) const { return GetDlgItem(window, 1000 + tab); }
+    HWND focus() const {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(process.dwThreadId, &thread);
+        return thread.hwndFocus;
+    }
     // Returns when the command the click runs has ended.
     void click(Tab tab) const { SendMessageW(control(tab), BM_CLICK, 0, 0); }
 

@@ -21,6 +21,13 @@ std::string readAll(const fs::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Types the characters into the field, as the keyboard does (Ctrl+Z types
+// 0x1A, Ctrl+Y 0x19).
+void type(const RunningExe& tool, Tab field, std::u16string_view keys) {
+    for (char16_t key : keys)
+        SendMessageW(tool.control(field), WM_CHAR, key, 0);
+}
+
 // At 96 dpi, 15 twips make a pixel.
 std::string rect(int left, int top, int width, int height) {
     return std::to_string(left) + "," + std::to_string(top) + " " + std::to_string(width) + "x" + std::to_string(height);
@@ -51,14 +58,11 @@ void layout(const RunningExe& exe) {
     // Tab from Command6 visits the controls in their order, Text1 included,
     // and comes back round.
     std::string visited;
-    GUITHREADINFO focus{};
-    focus.cbSize = sizeof focus;
     for (int i = 0; i < 13; ++i) {
-        GetGUIThreadInfo(exe.process.dwThreadId, &focus);
-        const HWND before = focus.hwndFocus;
+        const HWND before = exe.focus();
         visited += std::to_string(GetDlgCtrlID(before) - 1000) + " ";
         PostMessageW(before, WM_KEYDOWN, VK_TAB, 0);
-        waitFor([&] { return GetGUIThreadInfo(exe.process.dwThreadId, &focus) && focus.hwndFocus != before; });
+        waitFor([&] { return exe.focus() != before; });
     }
     EXPECT_EQ(visited, "3 4 5 6 7 8 9 10 11 12 14 17 3 ");
 }
@@ -140,7 +144,7 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     SetFileAttributesW((folder / "hidden.wav").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((folder / "system.wav").c_str(), FILE_ATTRIBUTE_SYSTEM);
     RunningExe tool;
-    ASSERT_TRUE(tool.start(TAVROSK_EXE, folder.wstring()));
+    ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
     layout(tool);
 
     // The list flow: hidden and system files left out, natural order.
@@ -148,12 +152,31 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     tool.click(Command1);
     tool.click(Command2);
     EXPECT_EQ(tool.text(Text1), names);
-    for (char16_t c : std::u16string_view(u"ogg"))
-        SendMessageW(tool.control(Text2), WM_CHAR, c, 0);
+    type(tool, Text2, u"ogg");
     tool.click(Command5);
     EXPECT_EQ(tool.text(Text1), titles);
     tool.click(Command4);
     EXPECT_EQ(tool.text(Text1) + tool.text(Text2) + u"|" + clipboardText(), u"|" + titles);
+
+    // Each command's write is a step of the field's own undo, and Ctrl+Z
+    // takes the steps back one by one; Ctrl+Y makes one again.
+    std::u16string steps;
+    for (const char16_t* key : {u"\x1A", u"\x1A", u"\x1A", u"\x19"}) {
+        type(tool, Text1, key);
+        steps += tool.text(Text1) + u"|";
+    }
+    type(tool, Text2, u"\x1A");
+    EXPECT_EQ(steps + tool.text(Text2), titles + u"|" + names + u"||" + names + u"|ogg");
+    // The text comes back exactly, lone CR and LF too; typing is a step.
+    const std::u16string odd = u"x.mp3\ry.wav\n z\u00A0.mid";
+    SendMessageW(tool.control(Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(odd.c_str()));
+    tool.click(Command5);
+    type(tool, Text1, u"ab");
+    type(tool, Text1, u"\x1A");
+    EXPECT_EQ(tool.text(Text1), u"x\ry\n z\u00A0");
+    SendMessageW(tool.control(Text1), WM_UNDO, 0, 0);
+    EXPECT_EQ(tool.text(Text1), odd);
+    SendMessageW(tool.control(Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
 
     // Held by another program, the clipboard is reported, the list kept.
     tool.click(Command2);
