@@ -38,16 +38,18 @@ struct RunningExe {
     HWND window = nullptr;
 
     // Starts the program in folder, with arguments after its name on the
-    // command line; false if its window did not show.
-    bool start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"") {
+    // command line; false if its window did not show (not waited for when
+    // the program answers in a box of its own).
+    bool start(const std::wstring& exe, const std::wstring& folder, const std::wstring& arguments = L"",
+               bool showsWindow = true) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring line = L"\"" + exe + L"\" " + arguments;
         if (!CreateProcessW(exe.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                             &process))
             return false;
-        window = waitFor([this] { return ownWindow(L"TavroskForm1", nullptr); });
-        return window != nullptr;
+        window = showsWindow ? waitFor([this] { return ownWindow(L"TavroskForm1", nullptr); }) : nullptr;
+        return window || !showsWindow;
     }
 
     void close() {
@@ -88,6 +90,9 @@ struct RunningExe {
     // text once it has been closed with OK.
     std::u16string clickForMessage(Tab tab) const {
         PostMessageW(control(tab), BM_CLICK, 0, 0);
+        return answerBox();
+    }
+    std::u16string answerBox() const {
         HWND box = waitFor([this] { return ownWindow(L"#32770", L"タヴロスク作成支援ツール"); });
         wchar_t text[256] = L"(no message box)";
         GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text is its static control 0xFFFF

@@ -84,6 +84,15 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     // A file dropped: its folder, with it selected.
     drop(tool, folder + L"\\3.mp3");
     EXPECT_TRUE(waitFor([&] { return selected(tool) == 1; }));
+    tool.close();
+
+    // A path that cannot be opened is said over the window, shown first;
+    // --help answers in a box.
+    RunningExe missing, help;
+    ASSERT_TRUE(missing.start(TAVROSK_EXE, temp, L"\"" + std::wstring(temp) + L"gone\""));
+    EXPECT_NE(missing.answerBox().find(u"見つかりません"), std::u16string::npos);
+    ASSERT_TRUE(help.start(TAVROSK_EXE, temp, L"--help", false));
+    EXPECT_TRUE(help.answerBox().starts_with(u"使い方: tavrosk"));
     // The folder stays behind in Wine's temporary folder of the build's own
     // prefix: the runtime removes no path that long.
 }
