@@ -33,8 +33,9 @@ folder_opener() { update-desktop-database "$apps" &&
 [[ $(folder_opener) == zz-files.desktop ]] || fail "the test's file manager does not open folders"
 cp "$work/root/usr/share/applications/"*.desktop "$apps/"
 [[ $(folder_opener) == zz-files.desktop ]] || fail "installing the tool took over opening folders"
-(cd "$work/root/usr/share" && ! grep -L "^Exec=tavrosk %F" file-manager/actions/org.tavrosk.Tavrosk.desktop \
-    kio/servicemenus/org.tavrosk.Tavrosk.desktop nemo/actions/org.tavrosk.Tavrosk.nemo_action) || fail "no \"Open with\""
+[[ $(cd "$work/root/usr/share" && cat file-manager/actions/org.tavrosk.Tavrosk.desktop \
+    kio/servicemenus/org.tavrosk.Tavrosk.desktop nemo/actions/org.tavrosk.Tavrosk.nemo_action |
+    grep -c '^Exec=tavrosk %F') == 3 ]] || fail "no \"Open with\""
 
 mkdir "$work/music"
 "$program" "$work/music" &
