@@ -5,6 +5,7 @@
 #include "export/ClipboardExport.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
@@ -113,6 +114,23 @@ TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
         EXPECT_EQ(text1(), u"a.ogg") << button;
         EXPECT_EQ(extension->text(), QStringLiteral("ogg")) << button;
     }
+    // Lone CR and LF come back exactly, also through the context menu's
+    // undo, and redo makes the step again.
+    const std::u16string odd = u"a.mp3\rb.wav\nc";
+    form->state().text1.setText(odd);
+    click("Command3");
+    QTimer::singleShot(100, [] {
+        if (QWidget* menu = QApplication::activePopupWidget())
+            menu->findChild<QAction*>(QStringLiteral("edit-undo"))->trigger(), menu->close();
+    });
+    QContextMenuEvent ask(QContextMenuEvent::Keyboard, {}, edit->mapToGlobal(QPoint()));
+    QCoreApplication::sendEvent(edit, &ask);
+    EXPECT_EQ(text1(), odd);
+    edit->moveCursor(QTextCursor::End);
+    QTest::keyClick(edit, Qt::Key_X);  // read back from the widget
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(text1(), odd + u"x");
 }
 
 TEST_F(WindowTest, EnterClicksTheFocusedButtonButNoneFromATextField) {

@@ -2,11 +2,16 @@
 
 #include "app/qt/QtText.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QScopedValueRollback>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <memory>
 
 namespace tavrosk::qt {
 
@@ -38,7 +43,7 @@ std::u16string fromWidget(const QTextDocument& document) {
 } // namespace
 
 void InsertListText(QTextCursor& cursor, std::u16string_view text) {
-    cursor.beginEditBlock();
+    cursor.beginEditBlock();  // one change of the document, one contentsChanged
     cursor.removeSelectedText();
     std::size_t start = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -58,50 +63,81 @@ void InsertListText(QTextCursor& cursor, std::u16string_view text) {
     cursor.endEditBlock();
 }
 
-ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit) {
-    known_ = fromWidget(*edit_.document());
-    connect(edit_.document(), &QTextDocument::contentsChanged, this, [this] {
-        if (!writing_)
-            knownValid_ = false;
-    });
-}
-
-void ListTextField::refreshKnown() const {
-    if (!knownValid_) {
-        known_ = fromWidget(*edit_.document());
-        knownValid_ = true;
-    }
-}
-
-std::u16string ListTextField::text() const {
-    refreshKnown();
-    return known_;
+ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit), text_(fromWidget(*edit.document())) {
+    edit_.setUndoRedoEnabled(false);
+    edit_.installEventFilter(this);
+    connect(edit_.document(), &QTextDocument::contentsChanged, this, &ListTextField::changedByUser);
 }
 
 void ListTextField::setText(const std::u16string& text) {
-    if (knownValid_ && text == known_)
-        return;
-    {
-        QScopedValueRollback guard(writing_, true);
-        QTextCursor cursor(edit_.document());
-        cursor.select(QTextCursor::Document);
-        InsertListText(cursor, text);
-    }
-    known_ = text;
-    knownValid_ = true;
+    make(ChangeBetween(text_, text));
 }
 
 void ListTextField::append(std::u16string_view tail) {
-    if (tail.empty())
+    make({text_.size(), {}, std::u16string(tail)});
+}
+
+void ListTextField::make(TextChange change) {
+    if (change.removed.empty() && change.inserted.empty())
         return;
-    refreshKnown();
-    {
-        QScopedValueRollback guard(writing_, true);
-        QTextCursor cursor(edit_.document());
+    show(change);
+    history_.recordWrite(std::move(change));
+}
+
+void ListTextField::show(const TextChange& change) {
+    const bool appended = change.at == text_.size() && change.removed.empty();
+    text_.replace(change.at, change.removed.size(), change.inserted);
+    QScopedValueRollback guard(writing_, true);
+    QTextCursor cursor(edit_.document());
+    // An append adds at the end; anything else sets the whole text, as the
+    // widget keeps no line endings to find a place by.
+    if (appended) {
         cursor.movePosition(QTextCursor::End);
-        InsertListText(cursor, tail);
+        InsertListText(cursor, change.inserted);
+    } else {
+        cursor.select(QTextCursor::Document);
+        InsertListText(cursor, text_);
     }
-    known_ += tail;
+}
+
+void ListTextField::changedByUser() {
+    if (writing_)
+        return;
+    std::u16string now = fromWidget(*edit_.document());
+    TextChange change = ChangeBetween(text_, now);
+    text_ = std::move(now);
+    if (!change.removed.empty() || !change.inserted.empty())
+        history_.recordEdit(std::move(change));
+}
+
+void ListTextField::step(std::optional<TextChange> change) {
+    if (change)
+        show(*change);
+}
+
+bool ListTextField::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo))
+            return step(history_.undo(text_)), true;
+        if (key->matches(QKeySequence::Redo))
+            return step(history_.redo(text_)), true;
+    } else if (event->type() == QEvent::ContextMenu) {
+        // The widget's menu, its undo and redo taken over by the history.
+        const std::unique_ptr<QMenu> menu(edit_.createStandardContextMenu());
+        for (QAction* action : menu->actions()) {
+            const bool undo = action->objectName() == QLatin1String("edit-undo");
+            if (!undo && action->objectName() != QLatin1String("edit-redo"))
+                continue;
+            action->disconnect();
+            action->setEnabled(undo ? history_.canUndo() : history_.canRedo());
+            connect(action, &QAction::triggered, this,
+                    [this, undo] { step(undo ? history_.undo(text_) : history_.redo(text_)); });
+        }
+        menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return false;
 }
 
 } // namespace tavrosk::qt
