@@ -16,7 +16,7 @@ constexpr UINT_PTR kRedo = 1;  // the menu's own command; the others are the edi
 
 } // namespace
 
-EditField::EditField(HWND edit) : edit_(edit), text_(WindowText(edit)) {
+EditField::EditField(HWND edit) : UndoableTextField(WindowText(edit)), edit_(edit) {
     SetWindowSubclass(edit_, subclass, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -24,28 +24,13 @@ EditField::~EditField() {
     RemoveWindowSubclass(edit_, subclass, 0);
 }
 
-void EditField::setText(const std::u16string& text) {
-    make(ChangeBetween(text_, text));
-}
-
-void EditField::append(std::u16string_view tail) {
-    make({text_.size(), {}, std::u16string(tail)});
-}
-
-void EditField::make(TextChange change) {
-    if (change.removed.empty() && change.inserted.empty())
-        return;
-    write(change);
-    history_.recordWrite(std::move(change));
-}
-
-void EditField::write(const TextChange& change) {
-    text_.replace(change.at, change.removed.size(), change.inserted);
+void EditField::show(const TextChange& change) {
     const bool wasWriting = std::exchange(writing_, true);
     // Most of the text changed: setting it whole is the control's fastest
-    // write. A part: replacing just that part.
-    if (change.removed.size() + change.inserted.size() > text_.size() / 2) {
-        SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(text_)));
+    // write. A part, an append among them: replacing just that part.
+    const std::u16string& now = current();
+    if (change.removed.size() + change.inserted.size() > now.size() / 2) {
+        SendMessageW(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide(now)));
         const WPARAM end = change.at + change.inserted.size();
         SendMessageW(edit_, EM_SETSEL, end, static_cast<LPARAM>(end));
     } else {
@@ -55,24 +40,9 @@ void EditField::write(const TextChange& change) {
     writing_ = wasWriting;
 }
 
-void EditField::changedByUser() {
-    if (writing_)
-        return;
-    std::u16string now = WindowText(edit_);
-    TextChange change = ChangeBetween(text_, now);
-    text_ = std::move(now);
-    if (!change.removed.empty() || !change.inserted.empty())
-        history_.recordEdit(std::move(change));
-}
-
-void EditField::undo() {
-    if (const std::optional<TextChange> change = history_.undo(text_))
-        write(*change);
-}
-
-void EditField::redo() {
-    if (const std::optional<TextChange> change = history_.redo(text_))
-        write(*change);
+void EditField::controlChanged() {
+    if (!writing_)
+        changedByUser(WindowText(edit_));
 }
 
 void EditField::showMenu(LPARAM at) {
@@ -80,8 +50,8 @@ void EditField::showMenu(LPARAM at) {
     SendMessageW(edit_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const UINT selection = start != end ? MF_ENABLED : MF_GRAYED;
     HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, history_.canUndo() ? MF_ENABLED : MF_GRAYED, WM_UNDO, L"元に戻す(&U)");
-    AppendMenuW(menu, history_.canRedo() ? MF_ENABLED : MF_GRAYED, kRedo, L"やり直し(&R)");
+    AppendMenuW(menu, canUndo() ? MF_ENABLED : MF_GRAYED, WM_UNDO, L"元に戻す(&U)");
+    AppendMenuW(menu, canRedo() ? MF_ENABLED : MF_GRAYED, kRedo, L"やり直し(&R)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, selection, WM_CUT, L"切り取り(&T)");
     AppendMenuW(menu, selection, WM_COPY, L"コピー(&C)");
@@ -89,7 +59,7 @@ void EditField::showMenu(LPARAM at) {
                 L"貼り付け(&P)");
     AppendMenuW(menu, selection, WM_CLEAR, L"削除(&D)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, text_.empty() ? MF_GRAYED : MF_ENABLED, EM_SETSEL, L"すべて選択(&A)");
+    AppendMenuW(menu, current().empty() ? MF_GRAYED : MF_ENABLED, EM_SETSEL, L"すべて選択(&A)");
     POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     if (at == -1) {  // from the keyboard: at the field's top-left corner
         point = {0, 0};
@@ -114,7 +84,7 @@ LRESULT EditField::handle(UINT message, WPARAM w, LPARAM l) {
         undo();
         return TRUE;
     case EM_CANUNDO:
-        return history_.canUndo();
+        return canUndo();
     case WM_CONTEXTMENU:
         showMenu(l);
         return 0;
@@ -132,7 +102,7 @@ LRESULT EditField::handle(UINT message, WPARAM w, LPARAM l) {
         // Written from outside the field (a multi-line control says
         // nothing of it): a change like the user's.
         const LRESULT result = DefSubclassProc(edit_, message, w, l);
-        changedByUser();
+        controlChanged();
         return result;
     }
     default:

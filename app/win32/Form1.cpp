@@ -273,7 +273,7 @@ void Form1::command(int id, int code) {
     else if (name == "File1" && code == LBN_SELCHANGE)
         file1_->takeSelectionFromView();
     else if (code == EN_CHANGE)
-        (name == "Text1" ? text1_ : text2_)->changedByUser();
+        (name == "Text1" ? text1_ : text2_)->controlChanged();
     else if (code == BN_CLICKED && (source->kind == Kind::Button || source->kind == Kind::GraphicalButton))
         core_->click(name);
 }

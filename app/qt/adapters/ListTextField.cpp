@@ -63,65 +63,37 @@ void InsertListText(QTextCursor& cursor, std::u16string_view text) {
     cursor.endEditBlock();
 }
 
-ListTextField::ListTextField(QPlainTextEdit& edit) : QObject(&edit), edit_(edit), text_(fromWidget(*edit.document())) {
+ListTextField::ListTextField(QPlainTextEdit& edit)
+    : QObject(&edit), UndoableTextField(fromWidget(*edit.document())), edit_(edit) {
     edit_.setUndoRedoEnabled(false);
     edit_.installEventFilter(this);
-    connect(edit_.document(), &QTextDocument::contentsChanged, this, &ListTextField::changedByUser);
-}
-
-void ListTextField::setText(const std::u16string& text) {
-    make(ChangeBetween(text_, text));
-}
-
-void ListTextField::append(std::u16string_view tail) {
-    make({text_.size(), {}, std::u16string(tail)});
-}
-
-void ListTextField::make(TextChange change) {
-    if (change.removed.empty() && change.inserted.empty())
-        return;
-    show(change);
-    history_.recordWrite(std::move(change));
+    connect(edit_.document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!writing_)
+            changedByUser(fromWidget(*edit_.document()));
+    });
 }
 
 void ListTextField::show(const TextChange& change) {
-    const bool appended = change.at == text_.size() && change.removed.empty();
-    text_.replace(change.at, change.removed.size(), change.inserted);
     QScopedValueRollback guard(writing_, true);
     QTextCursor cursor(edit_.document());
     // An append adds at the end; anything else sets the whole text, as the
     // widget keeps no line endings to find a place by.
-    if (appended) {
+    if (change.removed.empty() && change.at + change.inserted.size() == current().size()) {
         cursor.movePosition(QTextCursor::End);
         InsertListText(cursor, change.inserted);
     } else {
         cursor.select(QTextCursor::Document);
-        InsertListText(cursor, text_);
+        InsertListText(cursor, current());
     }
-}
-
-void ListTextField::changedByUser() {
-    if (writing_)
-        return;
-    std::u16string now = fromWidget(*edit_.document());
-    TextChange change = ChangeBetween(text_, now);
-    text_ = std::move(now);
-    if (!change.removed.empty() || !change.inserted.empty())
-        history_.recordEdit(std::move(change));
-}
-
-void ListTextField::step(std::optional<TextChange> change) {
-    if (change)
-        show(*change);
 }
 
 bool ListTextField::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->matches(QKeySequence::Undo))
-            return step(history_.undo(text_)), true;
+            return undo(), true;
         if (key->matches(QKeySequence::Redo))
-            return step(history_.redo(text_)), true;
+            return redo(), true;
     } else if (event->type() == QEvent::ContextMenu) {
         // The widget's menu, its undo and redo taken over by the history.
         const std::unique_ptr<QMenu> menu(edit_.createStandardContextMenu());
@@ -130,9 +102,8 @@ bool ListTextField::eventFilter(QObject*, QEvent* event) {
             if (!undo && action->objectName() != QLatin1String("edit-redo"))
                 continue;
             action->disconnect();
-            action->setEnabled(undo ? history_.canUndo() : history_.canRedo());
-            connect(action, &QAction::triggered, this,
-                    [this, undo] { step(undo ? history_.undo(text_) : history_.redo(text_)); });
+            action->setEnabled(undo ? canUndo() : canRedo());
+            connect(action, &QAction::triggered, this, [this, undo] { undo ? this->undo() : redo(); });
         }
         menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "commands/TextHistory.h"
-#include "model/TextField.h"
+#include "commands/UndoableTextField.h"
 
 #include <QObject>
 
@@ -22,32 +21,21 @@ void InsertListText(QTextCursor& cursor, std::u16string_view text);
 // as CR LF; everything else, written or pasted, reads back as it was, a
 // no-break space included.
 //
-// Its undo is the tool's own (TextHistory), as in the Windows window: each
-// command's write is one step, the user's typing and pasting are steps too,
-// undo gives the text back exactly, lone CR and LF included, and the history
-// is bounded in memory. Ctrl+Z, Ctrl+Shift+Z (or Ctrl+Y) and the context
-// menu's undo and redo use it; the widget's own undo is off.
-class ListTextField final : public QObject, public TextField {
+// Its undo is the tool's own (UndoableTextField), as in the Windows window;
+// the widget's own is off. Ctrl+Z, Ctrl+Shift+Z (or Ctrl+Y) and the context
+// menu's undo and redo use it.
+class ListTextField final : public QObject, public UndoableTextField {
     Q_OBJECT
 public:
     explicit ListTextField(QPlainTextEdit& edit);
-
-    std::u16string text() const override { return text_; }
-    void setText(const std::u16string& text) override;
-    void append(std::u16string_view tail) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void make(TextChange change);
-    void show(const TextChange& change);
-    void changedByUser();
-    void step(std::optional<TextChange> change);
+    void show(const TextChange& change) override;
 
     QPlainTextEdit& edit_;
-    std::u16string text_;  // the field's text, kept in step with the widget
-    TextHistory history_;
     bool writing_ = false;
 };
 

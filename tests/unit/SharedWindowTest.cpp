@@ -1,0 +1,108 @@
+// What both windows share below them: the events handed to the core, and
+// the text field with the tool's own undo.
+#include "commands/Form1Core.h"
+#include "commands/UndoableTextField.h"
+#include "export/LongCall.h"
+#include "navigation/NameOrder.h"
+#include "tests/Fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace tavrosk::test {
+namespace {
+
+// The lists' views, showing nothing; the test's folder holds one name.
+struct NoView final : FileListView, FolderListView, NameOrder {
+    void showNames(const std::vector<std::u16string>&) override {}
+    void selectionChanged() override {}
+    void scrollTo(std::size_t) override {}
+    void showRows(const std::vector<FolderRow>&, std::size_t) override {}
+    std::vector<std::size_t> sorted(const std::vector<std::u16string>& names) const override {
+        return std::vector<std::size_t>(names.size());
+    }
+};
+
+// A call to the spreadsheet application during which the user clicks.
+struct ClickedMeanwhile final : LongCall {
+    void run(const std::function<void()>& call) override {
+        if (click)
+            std::exchange(click, {})();
+        call();
+    }
+    std::function<void()> click;
+};
+
+// Both windows hand their events to the core; a click made while an export
+// waits on the spreadsheet application runs after it, once.
+TEST(Form1Core, RunsAClickMadeDuringAnExportAfterItOnce) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tavrosk core test";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "a.mp3").put('x');
+    FakeForm form;
+    NoView view;
+    RecordingReport report;
+    RecordingSpreadsheet spreadsheet{form.log};
+    ClickedMeanwhile call;
+    Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet, call);
+    core.start({folder});
+    core.click("Command1");
+    call.click = [&] {
+        core.click("Command2");
+        EXPECT_EQ(form.text1.value, u"") << "the click ran during the export";
+    };
+    core.click("Command7");
+    EXPECT_EQ(form.text1.value, u"a.mp3\r\n");
+    EXPECT_TRUE(report.messages.empty());
+    std::filesystem::remove_all(folder);
+}
+
+// A field with the tool's own undo, its control showing nothing.
+struct Field final : UndoableTextField {
+    explicit Field(std::size_t budget) : UndoableTextField(u"", budget) {}
+    void show(const TextChange&) override {}
+    using UndoableTextField::changedByUser;
+};
+
+// Writes each text in turn (a leading '+' marks the user's edit), then runs the
+// steps ('u' undo, 'r' redo, 'w' a command's write of "new") and expects
+// the text after each.
+struct Case {
+    const char* what;
+    std::vector<std::u16string> writes;
+    const char* steps;
+    std::vector<std::u16string> expected;
+    std::size_t budget = TextHistory::kDefaultBudget;
+};
+
+const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n", kTitles = u"a\rb\n c\u00A0\r\n";
+
+const Case kCases[] = {
+    {"commands' writes come back exactly, several steps", {kList, kTitles, u""}, "uuurrr",
+     {kTitles, kList, u"", kList, kTitles, u""}},
+    {"typing on is one step, a paste or a command's write another",
+     {u"x", u"+xa", u"+xab", u"+xabc", u"+xabcPASTE", u"+xabcPASTEd", u"xabcPASTEd\r\n"}, "uuuuu",
+     {u"xabcPASTEd", u"xabcPASTE", u"xabc", u"x", u""}},
+    {"Backspace and Delete carry on one step", {u"abcdef", u"+abcef", u"+abef", u"+abf"}, "uu", {u"abcdef", u""}},
+    {"a new change drops what could be redone", {u"one", u"two"}, "uwrr", {u"one", u"new", u"new", u"new"}},
+    {"past the budget the oldest steps go, the newest stays", {u"0123456789", u"abcdefghij", u""}, "uu",
+     {u"abcdefghij", u"abcdefghij"}, 12},
+};
+
+TEST(UndoableTextField, UndoAndRedoGiveEveryTextBackWithinTheBudget) {
+    for (const Case& c : kCases) {
+        Field field(c.budget);
+        for (const std::u16string& text : c.writes)
+            text.starts_with(u'+') ? field.changedByUser(text.substr(1)) : field.setText(text);
+        std::vector<std::u16string> seen;
+        for (const char* step = c.steps; *step; ++step) {
+            *step == 'u' ? field.undo() : *step == 'r' ? field.redo() : field.setText(u"new");
+            seen.push_back(field.text());
+        }
+        EXPECT_EQ(seen, c.expected) << c.what;
+    }
+}
+
+} // namespace
+} // namespace tavrosk::test
