@@ -120,8 +120,10 @@ TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
     form->state().text1.setText(odd);
     click("Command3");
     QTimer::singleShot(100, [] {
-        if (QWidget* menu = QApplication::activePopupWidget())
-            menu->findChild<QAction*>(QStringLiteral("edit-undo"))->trigger(), menu->close();
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menu->findChild<QAction*>(QStringLiteral("edit-undo"))->trigger();
+            menu->close();
+        }
     });
     QContextMenuEvent ask(QContextMenuEvent::Keyboard, {}, edit->mapToGlobal(QPoint()));
     QCoreApplication::sendEvent(edit, &ask);

@@ -90,10 +90,11 @@ void ListTextField::show(const TextChange& change) {
 bool ListTextField::eventFilter(QObject*, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Undo))
-            return undo(), true;
-        if (key->matches(QKeySequence::Redo))
-            return redo(), true;
+        const bool undoKey = key->matches(QKeySequence::Undo);
+        if (!undoKey && !key->matches(QKeySequence::Redo))
+            return false;
+        undoKey ? undo() : redo();
+        return true;
     } else if (event->type() == QEvent::ContextMenu) {
         // The widget's menu, its undo and redo taken over by the history.
         const std::unique_ptr<QMenu> menu(edit_.createStandardContextMenu());
