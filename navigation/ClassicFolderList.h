@@ -47,8 +47,6 @@ public:
     // The user opens the row at that position.
     void openRow(std::size_t row);
 
-    const std::vector<FolderRow>& rows() const { return rows_; }
-
 private:
     FolderListView& view_;
     SharedFolderRead& reading_;

@@ -15,15 +15,11 @@ inline const wchar_t* Wide(const std::u16string& text) {
     return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
-inline std::u16string_view U16(std::wstring_view text) {
-    return {reinterpret_cast<const char16_t*>(text.data()), text.size()};
-}
-
 // A window's whole text (its caption, or an edit control's content).
 inline std::u16string WindowText(HWND window) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return std::u16string(U16(text));
+    return std::u16string(text.begin(), text.end());
 }
 
 } // namespace tavrosk::win32
