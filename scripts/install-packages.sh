@@ -7,7 +7,7 @@ set -euo pipefail
 declare -A groups=(
     # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
     # used to keep the window on top.
-    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libreoffice-dev"
+    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libfreetype-dev libreoffice-dev"
     # A Japanese gothic face for the text fields and labels, Qt's own texts in
     # Japanese; LibreOffice Calc for the spreadsheet export (the full
     # package: it reads the X11 clipboard).

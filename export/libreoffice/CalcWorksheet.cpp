@@ -1,8 +1,9 @@
 #include "export/libreoffice/CalcWorksheet.h"
 
 #include "export/libreoffice/ClipboardText.h"
-#include "export/libreoffice/ColumnA.h"
-#include "export/libreoffice/RowHeightsHeld.h"
+#include "export/libreoffice/DocumentSettingOff.h"
+#include "export/libreoffice/ExactColumnFit.h"
+#include "export/libreoffice/SheetColumns.h"
 #include "export/libreoffice/TextLines.h"
 #include "model/OperationFailed.h"
 
@@ -17,6 +18,23 @@ namespace tavrosk::libreoffice {
 using css::uno::Any;
 using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
+
+namespace {
+
+// How the export writes into the document it has just made. Calc does not
+// fit each written row's height: it would lay every row out again for it,
+// seconds for a long list of mixed Latin and Japanese, while a line of text
+// keeps the standard height anyway. And Undo records none of it: the fit's
+// scratch cells in column B must never come back through an Undo (the undo
+// manager's own lock does not stop Calc recording what its API does).
+struct ExportWrites {
+    explicit ExportWrites(const Reference<css::sheet::XSpreadsheetDocument>& document)
+        : rowHeights(document, "IsAdjustHeightEnabled"), undo(document, "IsUndoEnabled") {}
+    DocumentSettingOff rowHeights;
+    DocumentSettingOff undo;
+};
+
+} // namespace
 
 CalcWorksheet::CalcWorksheet(std::shared_ptr<const OfficeConnection> connection,
                              Reference<css::sheet::XSpreadsheetDocument> document,
@@ -47,22 +65,23 @@ void CalcWorksheet::keepColumnAAsText() {
             Reference<css::util::XNumberFormatsSupplier>(document_, UNO_QUERY_THROW)->getNumberFormats(),
             UNO_QUERY_THROW);
         const sal_Int32 text = formats->getStandardFormat(css::util::NumberFormat::TEXT, locale);
-        ColumnA(sheet_)->setPropertyValue("NumberFormat", Any(text));
+        SheetColumn(sheet_, kColumnA)->setPropertyValue("NumberFormat", Any(text));
     });
 }
 
 void CalcWorksheet::paste() {
     connection_->run(u"クリップボードの内容を貼り付け", [&] {
-        const OUString text = ReadClipboardText(connection_->office());
-        RowHeightsHeld held(document_);
-        WriteColumnA(sheet_, SplitLines(View(text)));
+        pasted_ = ReadClipboardText(connection_->office());
+        ExportWrites writes(document_);
+        WriteLines(sheet_, kColumnA, SplitLines(View(pasted_)));
     });
 }
 
 void CalcWorksheet::autoFitColumnA() {
-    // Calc's own fit lays out every cell of the column, so the widest line
-    // sets the width whatever the list's length.
-    connection_->run(u"列 A の幅を調整", [&] { ColumnA(sheet_)->setPropertyValue("OptimalWidth", Any(true)); });
+    connection_->run(u"列 A の幅を調整", [&] {
+        ExportWrites writes(document_);
+        FitColumnA(sheet_, SplitLines(View(pasted_)));
+    });
 }
 
 } // namespace tavrosk::libreoffice

@@ -15,11 +15,12 @@
 
 #include <com/sun/star/awt/XWindow2.hpp>
 #include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/document/XUndoManagerSupplier.hpp>
 #include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
+#include <com/sun/star/sheet/XCellRangesQuery.hpp>
 #include <com/sun/star/sheet/XSpreadsheetView.hpp>
-#include <com/sun/star/sheet/XSpreadsheets.hpp>
 #include <com/sun/star/table/XColumnRowRange.hpp>
 #include <com/sun/star/table/XTableColumns.hpp>
 #include <com/sun/star/util/XNumberFormatsSupplier.hpp>
@@ -46,12 +47,12 @@ struct InterruptibleCall final : LongCall {
     std::function<void()> between;
 };
 
-Reference<css::beans::XPropertySet> columnAProperties(const Reference<XSpreadsheet>& sheet) {
-    return {Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(0),
+Reference<css::beans::XPropertySet> sheetColumn(const Reference<XSpreadsheet>& sheet, sal_Int32 column) {
+    return {Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(column),
             UNO_QUERY_THROW};
 }
-sal_Int32 columnAWidth(const Reference<XSpreadsheet>& sheet) {
-    return columnAProperties(sheet)->getPropertyValue("Width").get<sal_Int32>();
+sal_Int32 width(const Reference<css::beans::XPropertySet>& column) {
+    return column->getPropertyValue("Width").get<sal_Int32>();
 }
 
 // The cells of column A from the top, `rows` of them.
@@ -111,13 +112,16 @@ protected:
 };
 
 // Lines that Calc would take for numbers, dates or formulas, then over a
-// thousand more: the widest made of a letter ("Ŵ") that a width table of
-// Latin text rates low, behind hundreds of lines of digits it rates high.
+// thousand more. The widest, of "Ŵ", is neither the longest (the 70 lines
+// of "l" are longer) nor one of a crowd of equal lines (of "0" or "曲 x").
 TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVisibleDocument) {
     Lines lines = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
                    u"  前後に空白  ", u"12:30", u"TRUE"};
     for (int i = 0; i < 1200; ++i)
-        lines.push_back(i == 901 ? std::u16string(20, u'Ŵ') : i % 4 == 0 ? std::u16string(25, u'0') : u"曲 x");
+        lines.push_back(i == 900      ? std::u16string(30, u'Ŵ')
+                        : i % 17 == 0 ? std::u16string(31 + i / 17, u'l')
+                        : i % 4 == 0  ? std::u16string(25, u'0')
+                                      : u"曲 x");
     exportList(lines);
     ASSERT_TRUE(report.messages.empty());
     const auto documents = office->documents();
@@ -126,7 +130,7 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
     expectColumnA(tavrosk, lines);
     // What the user types into column A later stays text too.
     OUString format;
-    const auto key = columnAProperties(tavrosk)->getPropertyValue("NumberFormat").get<sal_Int32>();
+    const auto key = sheetColumn(tavrosk, 0)->getPropertyValue("NumberFormat").get<sal_Int32>();
     Reference<css::util::XNumberFormatsSupplier>(documents[0], UNO_QUERY_THROW)
             ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString") >>= format;
     EXPECT_EQ(libreoffice::ToU16(format), u"@");
@@ -142,13 +146,25 @@ TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVi
                   UNO_QUERY_THROW)->getName()),
               u"タヴロスク");
 
-    // Column A is as wide as Calc's own fit of the same cells on a sheet of
-    // the test's own.
-    documents[0]->getSheets()->insertNewByName("reference", 0);
-    const auto reference = sheet(documents[0], u"reference");
-    columnACells(reference, lines.size())->setDataArray(columnACells(tavrosk, lines.size())->getDataArray());
-    columnAProperties(reference)->setPropertyValue("OptimalWidth", css::uno::Any(true));
-    EXPECT_EQ(columnAWidth(tavrosk), columnAWidth(reference));
+    // Column A is as wide as Calc's own fit of the whole column; column B
+    // is empty and as wide as column C, and stays so through every Undo.
+    const auto columnB = sheetColumn(tavrosk, 1);
+    const auto columnBCells = tavrosk->getCellRangeByPosition(1, 0, 1, static_cast<sal_Int32>(lines.size()));
+    const auto expectColumnBUntouched = [&](const char* when) {
+        EXPECT_EQ(Reference<css::sheet::XCellRangesQuery>(columnBCells, UNO_QUERY_THROW)
+                      ->queryContentCells(0x3FF)->getRangeAddresses().getLength(), 0) << when;
+        EXPECT_EQ(width(columnB), width(sheetColumn(tavrosk, 2))) << when;
+    };
+    expectColumnBUntouched("after the export");
+    const auto exported = width(sheetColumn(tavrosk, 0));
+    sheetColumn(tavrosk, 0)->setPropertyValue("Width", css::uno::Any(sal_Int32(100)));
+    sheetColumn(tavrosk, 0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
+    EXPECT_EQ(exported, width(sheetColumn(tavrosk, 0)));
+    const auto undo = Reference<css::document::XUndoManagerSupplier>(documents[0], UNO_QUERY_THROW)->getUndoManager();
+    while (undo->isUndoPossible()) {
+        undo->undo();
+        expectColumnBUntouched("after an undo");
+    }
 
     // A second export opens a second document and leaves the first alone.
     const Lines second = {u"二曲目", u"0002"};

@@ -1,4 +1,4 @@
-#include "export/libreoffice/ColumnA.h"
+#include "export/libreoffice/SheetColumns.h"
 
 #include "export/libreoffice/UnoErrors.h"
 #include "model/OperationFailed.h"
@@ -15,12 +15,13 @@ using css::uno::Reference;
 using css::uno::Sequence;
 using css::uno::UNO_QUERY_THROW;
 
-Reference<css::beans::XPropertySet> ColumnA(const Reference<css::sheet::XSpreadsheet>& sheet) {
+Reference<css::beans::XPropertySet> SheetColumn(const Reference<css::sheet::XSpreadsheet>& sheet, sal_Int32 column) {
     const Reference<css::table::XColumnRowRange> range(sheet, UNO_QUERY_THROW);
-    return Reference<css::beans::XPropertySet>(range->getColumns()->getByIndex(0), UNO_QUERY_THROW);
+    return Reference<css::beans::XPropertySet>(range->getColumns()->getByIndex(column), UNO_QUERY_THROW);
 }
 
-void WriteColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::vector<std::u16string_view>& lines) {
+void WriteLines(const Reference<css::sheet::XSpreadsheet>& sheet, sal_Int32 column,
+                const std::vector<std::u16string_view>& lines) {
     if (lines.empty())
         return;
     const Reference<css::sheet::XCellRangeAddressable> whole(sheet, UNO_QUERY_THROW);
@@ -39,7 +40,7 @@ void WriteColumnA(const Reference<css::sheet::XSpreadsheet>& sheet, const std::v
         *row++ = Sequence<Any>(&cell, 1);
     }
     const Reference<css::sheet::XCellRangeData> target(
-        sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(lines.size()) - 1), UNO_QUERY_THROW);
+        sheet->getCellRangeByPosition(column, 0, column, static_cast<sal_Int32>(lines.size()) - 1), UNO_QUERY_THROW);
     target->setDataArray(rows);
 }
 
