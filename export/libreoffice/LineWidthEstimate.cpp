@@ -1,5 +1,7 @@
 #include "export/libreoffice/LineWidthEstimate.h"
 
+#include "export/libreoffice/CellScript.h"
+
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "export/libreoffice/CellScript.h"
-
 #include <array>
 #include <memory>
 #include <string>
@@ -19,8 +17,8 @@ struct CellFont {
 // glyph advances of its characters: each character in the cell's font for
 // its script, or in the first face fontconfig falls back to that has it.
 // Kerning and shaping are left out, which makes it close enough to rank
-// lines (within about 1 %) but not to size a column. Uses FreeType on a
-// library of its own, so it is safe on any thread; advances are cached.
+// lines but not to size a column. Uses FreeType on a library of its own, so
+// it is safe on any thread; advances are cached.
 class LineWidthEstimate {
 public:
     LineWidthEstimate(const CellFont& latin, const CellFont& asian, const CellFont& complex);

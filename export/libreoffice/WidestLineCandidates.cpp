@@ -7,8 +7,7 @@ namespace tavrosk::libreoffice {
 
 namespace {
 
-// The estimates miss the measured width by about 1 % at most (no kerning,
-// no shaping); the margin is three times that.
+// Room for what the estimates leave out: kerning and shaping.
 constexpr double kMargin = 0.03;
 constexpr std::size_t kAtLeast = 64;
 constexpr std::size_t kOfOneEstimate = 16;
