@@ -55,11 +55,6 @@ sal_Int32 width(const Reference<css::beans::XPropertySet>& column) {
     return column->getPropertyValue("Width").get<sal_Int32>();
 }
 
-// The cells of column A from the top, `rows` of them.
-Reference<css::sheet::XCellRangeData> columnACells(const Reference<XSpreadsheet>& sheet, size_t rows) {
-    return {sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(rows) - 1), UNO_QUERY_THROW};
-}
-
 class OfficeExport : public ::testing::Test {
 protected:
     // One office for all the tests, ended while the UNO runtime is still whole.
@@ -99,7 +94,9 @@ protected:
         ASSERT_TRUE(sheet.is());
         lines.push_back(u"");
         Lines cells;
-        for (const auto& row : columnACells(sheet, lines.size())->getDataArray()) {
+        const Reference<css::sheet::XCellRangeData> cellsA(
+            sheet->getCellRangeByPosition(0, 0, 0, static_cast<sal_Int32>(lines.size()) - 1), UNO_QUERY_THROW);
+        for (const auto& row : cellsA->getDataArray()) {
             OUString text;
             cells.push_back((row[0] >>= text) ? libreoffice::ToU16(text) : u"(not text)");
         }
