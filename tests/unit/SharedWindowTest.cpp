@@ -15,7 +15,7 @@ namespace {
 
 // The lists' views, showing nothing; the test's folder holds one name.
 struct NoView final : FileListView, FolderListView, NameOrder {
-    void showNames(const std::vector<std::u16string>&) override {}
+    void showNames(std::size_t) override {}
     void selectionChanged() override {}
     void scrollTo(std::size_t) override {}
     void showRows(const std::vector<FolderRow>&, std::size_t) override {}
