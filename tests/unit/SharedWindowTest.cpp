@@ -76,7 +76,7 @@ struct Case {
     std::size_t budget = TextHistory::kDefaultBudget;
 };
 
-const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n", kTitles = u"a\rb\n c\u00A0\r\n";
+const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n曲\xD800.ogg\r\n", kTitles = u"a\r夜明けの歌\n 曲名\u00A0\r\n";
 
 const Case kCases[] = {
     {"commands' writes come back exactly, several steps", {kList, kTitles, u""}, "uuurrr",
