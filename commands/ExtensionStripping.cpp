@@ -2,19 +2,24 @@
 
 namespace tavrosk {
 
-std::u16string RemoveAll(std::u16string_view text, std::u16string_view pattern) {
+void RemoveAll(std::u16string& text, std::u16string_view pattern) {
     if (pattern.empty())
-        return std::u16string(text);
-    std::u16string result;
-    result.reserve(text.size());
-    std::size_t from = 0;
-    for (std::size_t hit = text.find(pattern); hit != std::u16string_view::npos;
-         hit = text.find(pattern, from)) {
-        result.append(text, from, hit - from);
+        return;
+    // What is kept moves down over what was removed; the search goes on
+    // beyond it, in text not yet moved.
+    using Traits = std::u16string::traits_type;
+    const std::u16string_view original(text);
+    std::size_t kept = 0, from = 0;
+    for (std::size_t hit = original.find(pattern); hit != std::u16string_view::npos;
+         hit = original.find(pattern, from)) {
+        Traits::move(text.data() + kept, text.data() + from, hit - from);
+        kept += hit - from;
         from = hit + pattern.size();
     }
-    result.append(text, from);
-    return result;
+    if (from == 0)
+        return;
+    Traits::move(text.data() + kept, text.data() + from, text.size() - from);
+    text.resize(kept + text.size() - from);
 }
 
 void StripExtensions(FormState& state) {
@@ -24,7 +29,7 @@ void StripExtensions(FormState& state) {
     const std::u16string original = state.text1.text();
     std::u16string list = original;
     for (std::u16string_view extension : kFixedExtensions)
-        list = RemoveAll(list, extension);
+        RemoveAll(list, extension);
 
     std::u16string extra;
     try {
@@ -36,7 +41,7 @@ void StripExtensions(FormState& state) {
         throw;
     }
     if (!extra.empty())
-        list = RemoveAll(list, u"." + extra);
+        RemoveAll(list, u"." + extra);
 
     if (list != original)
         state.text1.setText(list);

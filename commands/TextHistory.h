@@ -31,7 +31,8 @@ TextChange ChangeBetween(std::u16string_view before, std::u16string_view after);
 // step is always kept.
 class TextHistory {
 public:
-    // 4 Mi code units: 8 MB of text.
+    // 4 Mi code units: at most 8 MB of text, about half that for Latin
+    // names (see HeldText).
     static constexpr std::size_t kDefaultBudget = std::size_t{4} << 20;
 
     explicit TextHistory(std::size_t budget = kDefaultBudget) : budget_(budget) {}
@@ -57,16 +58,35 @@ public:
     std::optional<TextChange> redo(std::u16string_view text);
 
 private:
+    // A step's text in the smaller of two exact forms: each code unit as the
+    // one to three bytes UTF-8 writes a code point of that value in (a file
+    // list, mostly ASCII, takes about half the memory), or the units as they
+    // are. Either gives back the very units it was made from, a lone
+    // surrogate included.
+    class HeldText {
+    public:
+        explicit HeldText(std::u16string_view text = {});
+        std::u16string text() const;
+        std::size_t size() const { return size_; }  // in code units
+
+    private:
+        std::string bytes_;
+        std::size_t size_;
+        bool packed_;
+    };
+
     struct Step {
         std::size_t at;
-        std::u16string text;        // what the step's change replaced
+        HeldText text;              // what the step's change replaced
         std::size_t changedLength;  // the length of what it put there
         bool typed;
     };
 
     void record(TextChange change, bool typed);
     std::optional<TextChange> takeBack(std::deque<Step>& from, std::deque<Step>& to, std::u16string_view text);
-    void trim();
+    // Drops the oldest undo steps while past the budget, keeping the newest
+    // keep of them.
+    void trim(std::size_t keep);
 
     std::size_t budget_;
     std::deque<Step> undo_, redo_;

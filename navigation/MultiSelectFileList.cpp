@@ -11,15 +11,15 @@
 namespace tavrosk {
 
 void MultiSelectFileList::checkPosition(std::size_t position) const {
-    if (position >= names_.size())
+    if (position >= names_.count())
         throw OperationFailed(u"ファイル一覧にその位置の項目がありません。",
                               "file list position " + std::to_string(position) + " out of " +
-                                  std::to_string(names_.size()));
+                                  std::to_string(names_.count()));
 }
 
 std::u16string MultiSelectFileList::name(std::size_t position) const {
     checkPosition(position);
-    return names_[position];
+    return std::u16string(names_[position]);
 }
 
 bool MultiSelectFileList::isSelected(std::size_t position) const {
@@ -42,36 +42,40 @@ void MultiSelectFileList::setPath(const std::filesystem::path& folder) {
     const FolderContents contents = reading_.read(folder);
     std::vector<std::u16string> unsorted;
     unsorted.reserve(contents.files.size());
-    for (const std::filesystem::path& file : contents.files)
+    std::size_t nameChars = 0, fileChars = 0;
+    for (const std::filesystem::path& file : contents.files) {
         unsorted.push_back(DisplayName(PathText(file)));
-    std::vector<std::u16string> names;
-    std::vector<std::filesystem::path> files;
-    names.reserve(unsorted.size());
-    files.reserve(unsorted.size());
+        nameChars += unsorted.back().size();
+        fileChars += file.native().size();
+    }
+    Strings<char16_t> names;
+    Strings<std::filesystem::path::value_type> files;
+    names.reserve(unsorted.size(), nameChars);
+    files.reserve(unsorted.size(), fileChars);
     for (std::size_t i : order_.sorted(unsorted)) {
-        names.push_back(std::move(unsorted[i]));
-        files.push_back(contents.files[i]);
+        names.push_back(unsorted[i]);
+        files.push_back(contents.files[i].native());
     }
 
     names_ = std::move(names);
     files_ = std::move(files);
-    selected_.assign(names_.size(), 0);
+    selected_.assign(names_.count(), 0);
     viewBehind_ = false;
-    view_.showNames(names_);
+    view_.showNames(names_.count());
 }
 
 void MultiSelectFileList::selectFiles(const std::vector<std::filesystem::path>& names) {
-    std::unordered_map<std::filesystem::path::string_type, std::size_t> positions;
-    positions.reserve(files_.size());
-    for (std::size_t position = 0; position < files_.size(); ++position)
-        positions.emplace(files_[position].native(), position);
-    std::size_t first = files_.size();
+    std::unordered_map<std::basic_string_view<std::filesystem::path::value_type>, std::size_t> positions;
+    positions.reserve(files_.count());
+    for (std::size_t position = 0; position < files_.count(); ++position)
+        positions.emplace(files_[position], position);
+    std::size_t first = files_.count();
     for (const std::filesystem::path& name : names)
         if (const auto found = positions.find(name.native()); found != positions.end()) {
             setSelected(found->second, true);
             first = std::min(first, found->second);
         }
-    if (first < files_.size())
+    if (first < files_.count())
         view_.scrollTo(first);
 }
 

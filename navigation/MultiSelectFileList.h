@@ -3,6 +3,7 @@
 #include "model/FileList.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -15,8 +16,9 @@ class SharedFolderRead;
 class FileListView {
 public:
     virtual ~FileListView() = default;
-    // Shows these names in their order, none selected.
-    virtual void showNames(const std::vector<std::u16string>& names) = 0;
+    // Shows the list's names, count of them, none selected. The view keeps
+    // no copy: it reads the names it draws from the list (FileList::name).
+    virtual void showNames(std::size_t count) = 0;
     // The selection flags have changed on the program's side: the view
     // brings its own selection in line (from selectedRuns()) once control
     // is back in the window's event loop. Raised once until then.
@@ -36,7 +38,7 @@ public:
     MultiSelectFileList(FileListView& view, SharedFolderRead& reading, const NameOrder& order)
         : view_(view), reading_(reading), order_(order) {}
 
-    std::size_t count() const override { return names_.size(); }
+    std::size_t count() const override { return names_.count(); }
     std::u16string name(std::size_t position) const override;
     bool isSelected(std::size_t position) const override;
     void setSelected(std::size_t position, bool selected) override;
@@ -58,14 +60,39 @@ public:
     void userSelected(std::size_t first, std::size_t last, bool selected);
 
 private:
+    // Strings kept end to end in one block, with where each ends: a folder's
+    // names cost their characters and one offset each, not an allocation
+    // each.
+    template <typename Char>
+    class Strings {
+    public:
+        std::size_t count() const { return ends_.size(); }
+        std::basic_string_view<Char> operator[](std::size_t i) const {
+            const std::size_t start = i == 0 ? 0 : ends_[i - 1];
+            return std::basic_string_view<Char>(chars_).substr(start, ends_[i] - start);
+        }
+        void reserve(std::size_t count, std::size_t chars) {
+            ends_.reserve(count);
+            chars_.reserve(chars);
+        }
+        void push_back(std::basic_string_view<Char> s) {
+            chars_ += s;
+            ends_.push_back(chars_.size());
+        }
+
+    private:
+        std::basic_string<Char> chars_;
+        std::vector<std::size_t> ends_;
+    };
+
     void checkPosition(std::size_t position) const;
 
     FileListView& view_;
     SharedFolderRead& reading_;
     const NameOrder& order_;
-    std::vector<std::u16string> names_;
+    Strings<char16_t> names_;
     // The entries' names as the file system spells them, in the list's order.
-    std::vector<std::filesystem::path> files_;
+    Strings<std::filesystem::path::value_type> files_;
     std::vector<char> selected_;
     bool viewBehind_ = false;
 };

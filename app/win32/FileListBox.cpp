@@ -4,11 +4,10 @@
 
 namespace tavrosk::win32 {
 
-void FileListBox::showNames(const std::vector<std::u16string>& names) {
-    names_ = names;
+void FileListBox::showNames(std::size_t count) {
     updatePending_ = false;
     SendMessageW(listBox_, LB_RESETCONTENT, 0, 0);
-    SendMessageW(listBox_, LB_SETCOUNT, names_.size(), 0);
+    SendMessageW(listBox_, LB_SETCOUNT, count, 0);
 }
 
 void FileListBox::selectionChanged() {
@@ -32,9 +31,9 @@ void FileListBox::applySelectionToView() {
 }
 
 void FileListBox::takeSelectionFromView() {
-    if (!list_ || names_.empty())
+    if (!list_ || list_->count() == 0)
         return;
-    list_->userSelected(0, names_.size() - 1, false);
+    list_->userSelected(0, list_->count() - 1, false);
     const LRESULT count = SendMessageW(listBox_, LB_GETSELCOUNT, 0, 0);
     if (count <= 0)
         return;
@@ -45,9 +44,9 @@ void FileListBox::takeSelectionFromView() {
 }
 
 void FileListBox::draw(const DRAWITEMSTRUCT& item) const {
-    if (item.itemID >= names_.size())
+    if (!list_ || item.itemID >= list_->count())
         return;
-    const std::u16string& name = names_[item.itemID];
+    const std::u16string name = list_->name(item.itemID);
     const bool selected = item.itemState & ODS_SELECTED;
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     RECT text = item.rcItem;

@@ -4,13 +4,12 @@
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
+#include <cstddef>
 
 namespace tavrosk::win32 {
 
 // File1's names in an extended multi-select list box that holds no strings
-// of its own (LBS_NODATA): it draws the names kept here, so that 32,767
+// of its own (LBS_NODATA): it draws the names the list holds, so that 32,767
 // entries fill in one call. The program's selection is brought into the
 // list box, one range call per run, once the window's message loop runs
 // again; what the user selects flows back into the list's flags.
@@ -22,7 +21,7 @@ public:
     // The list whose names and selection the list box shows.
     void show(MultiSelectFileList& list) { list_ = &list; }
 
-    void showNames(const std::vector<std::u16string>& names) override;
+    void showNames(std::size_t count) override;
     void selectionChanged() override;
     void scrollTo(std::size_t position) override;
 
@@ -36,7 +35,6 @@ private:
     HWND window_;
     UINT message_;
     MultiSelectFileList* list_ = nullptr;
-    std::vector<std::u16string> names_;
     bool updatePending_ = false;
 };
 

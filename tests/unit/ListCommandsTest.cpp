@@ -74,7 +74,7 @@ TEST(StripExtensions, TurnsNamesIntoTitles) {
     const struct {
         std::u16string list, typed, expected;
     } cases[] = {
-        {u"01 Intro.mp3\r\n02 Song.WAV\r\n", u"", u"01 Intro\r\n02 Song\r\n"},
+        {u"01 Intro.mp3\r\n02 Song.mp3\r\n03.WAV\r\n", u"", u"01 Intro\r\n02 Song\r\n03\r\n"},
         {u"a.Mp3\r\nb.wMa\r\n", u"", u"a.Mp3\r\nb.wMa\r\n"},
         {u"my.wave.mp3", u"", u"mye"},
         {u"D:\\old.wav\\x\r\n", u"", u"D:\\old\\x\r\n"},

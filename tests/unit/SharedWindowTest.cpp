@@ -15,7 +15,7 @@ namespace {
 
 // The lists' views, showing nothing; the test's folder holds one name.
 struct NoView final : FileListView, FolderListView, NameOrder {
-    void showNames(const std::vector<std::u16string>&) override {}
+    void showNames(std::size_t) override {}
     void selectionChanged() override {}
     void scrollTo(std::size_t) override {}
     void showRows(const std::vector<FolderRow>&, std::size_t) override {}
@@ -76,7 +76,7 @@ struct Case {
     std::size_t budget = TextHistory::kDefaultBudget;
 };
 
-const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n", kTitles = u"a\rb\n c\u00A0\r\n";
+const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n曲\xD800.ogg\r\n", kTitles = u"a\r夜明けの歌\n 曲名\u00A0\r\n";
 
 const Case kCases[] = {
     {"commands' writes come back exactly, several steps", {kList, kTitles, u""}, "uuurrr",

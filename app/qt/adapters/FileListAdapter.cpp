@@ -1,27 +1,36 @@
 #include "app/qt/adapters/FileListAdapter.h"
 
+#include "app/qt/QtText.h"
+
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QScopedValueRollback>
-#include <QStringListModel>
 
 namespace tavrosk::qt {
 
-FileListAdapter::FileListAdapter(QListView& view)
-    : QObject(&view), view_(view), model_(new QStringListModel(this)) {
-    view_.setModel(model_);
+FileListAdapter::FileListAdapter(QListView& view) : QAbstractListModel(&view), view_(view) {
+    view_.setModel(this);
     connect(view_.selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &FileListAdapter::takeSelectionFromView);
 }
 
-void FileListAdapter::showNames(const std::vector<std::u16string>& names) {
-    QStringList shown;
-    shown.reserve(static_cast<qsizetype>(names.size()));
-    for (const std::u16string& name : names)
-        shown.push_back(QString::fromStdU16String(name));
+void FileListAdapter::showNames(std::size_t count) {
     updatePending_ = false;
     QScopedValueRollback guard(updatingView_, true);
-    model_->setStringList(shown);
+    beginResetModel();
+    rows_ = static_cast<int>(count);
+    endResetModel();
+}
+
+int FileListAdapter::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+QVariant FileListAdapter::data(const QModelIndex& index, int role) const {
+    const auto row = static_cast<std::size_t>(index.row());
+    if (role != Qt::DisplayRole || !list_ || !index.isValid() || row >= list_->count())
+        return {};
+    return ToQString(list_->name(row));
 }
 
 void FileListAdapter::selectionChanged() {
@@ -32,7 +41,7 @@ void FileListAdapter::selectionChanged() {
 }
 
 void FileListAdapter::scrollTo(std::size_t position) {
-    view_.scrollTo(model_->index(static_cast<int>(position)));
+    view_.scrollTo(index(static_cast<int>(position)));
 }
 
 void FileListAdapter::applySelectionToView() {
@@ -41,7 +50,7 @@ void FileListAdapter::applySelectionToView() {
         return;
     QItemSelection ranges;
     for (const auto& [first, last] : list_->selectedRuns())
-        ranges.select(model_->index(static_cast<int>(first)), model_->index(static_cast<int>(last)));
+        ranges.select(index(static_cast<int>(first)), index(static_cast<int>(last)));
     QScopedValueRollback guard(updatingView_, true);
     view_.selectionModel()->select(ranges, QItemSelectionModel::ClearAndSelect);
 }

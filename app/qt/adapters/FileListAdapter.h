@@ -2,18 +2,19 @@
 
 #include "navigation/MultiSelectFileList.h"
 
-#include <QObject>
+#include <QAbstractListModel>
 
 class QItemSelection;
 class QListView;
-class QStringListModel;
 
 namespace tavrosk::qt {
 
-// File1's names in a multi-select list view. The program's selection is
-// brought into the view once control is back in the event loop; what the
-// user selects flows back into the list's flags at once.
-class FileListAdapter final : public QObject, public FileListView {
+// File1's names in a multi-select list view, whose model this is: the view
+// asks for the names it draws, and they are read from the list, which holds
+// the only copy. The program's selection is brought into the view once
+// control is back in the event loop; what the user selects flows back into
+// the list's flags at once.
+class FileListAdapter final : public QAbstractListModel, public FileListView {
     Q_OBJECT
 public:
     explicit FileListAdapter(QListView& view);
@@ -21,9 +22,12 @@ public:
     // The list whose names and selection the view shows.
     void show(MultiSelectFileList& list) { list_ = &list; }
 
-    void showNames(const std::vector<std::u16string>& names) override;
+    void showNames(std::size_t count) override;
     void selectionChanged() override;
     void scrollTo(std::size_t position) override;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
 
     // Brings the view's selection in line with the flags now, rather than
     // when the event loop next runs.
@@ -33,8 +37,8 @@ private:
     void takeSelectionFromView(const QItemSelection& selected, const QItemSelection& deselected);
 
     QListView& view_;
-    QStringListModel* model_;
     MultiSelectFileList* list_ = nullptr;
+    int rows_ = 0;
     bool updatePending_ = false;
     bool updatingView_ = false;
 };
