@@ -5,6 +5,8 @@
 // captions, colours, tab order, alignment, fonts, pictures and the names
 // screen readers announce.
 
+#include "commands/Action.h"
+
 #include <array>
 #include <optional>
 #include <string_view>
@@ -54,8 +56,9 @@ struct Control {
     Kind kind;
     std::u16string_view caption;
     Twips place;
-    std::optional<Rgb> colour;  // graphical buttons only
-    int tab;                    // place in the tab order; labels and the picture never take the focus
+    std::optional<Rgb> colour;     // graphical buttons only
+    std::optional<Action> action;  // what a button's click runs
+    int tab;                       // place in the tab order; labels and the picture never take the focus
     std::u16string_view accessibleName;  // the label that heads the control, or its own caption
     Picture picture = Picture::None;     // centred above a button's caption
     Align align = Align::Left;           // of a label's or a text field's text; captions are centred
@@ -68,31 +71,33 @@ inline constexpr Twips kClientArea{0, 0, 13455, 7035};
 inline constexpr Face kExtensionFace{u"ＭＳ Ｐゴシック", 12, true};
 
 inline constexpr std::array<Control, 18> kControls{{
-    {"Drive1", Kind::DriveList, u"", {90, 60, 2850, 300}, {}, 11, u"ドライブ"},
-    {"Dir1", Kind::FolderList, u"", {90, 390, 2850, 6600}, {}, 12, u"フォルダ"},
-    {"Label4", Kind::Label, u"リスト", {3150, 120, 525, 225}, {}, 15, u"リスト"},
-    {"File1", Kind::FileList, u"", {3000, 360, 4200, 6570}, {}, 14, u"リスト"},
-    {"Command6", Kind::Button, u"パス名を付加", {7320, 390, 1755, 375}, {}, 3, u"パス名を付加"},
-    {"Command1", Kind::GraphicalButton, u"全ファイル選択", {7350, 840, 1755, 675}, Rgb{255, 255, 192}, 4,
-     u"全ファイル選択"},
-    {"Command2", Kind::GraphicalButton, u"リスト→TextBox 1", {7320, 1590, 1755, 675}, Rgb{192, 255, 192}, 5,
-     u"リスト→TextBox 1"},
-    {"Text2", Kind::LineField, u"", {7320, 2340, 855, 405}, {}, 6, u"TextBox 2", Picture::None, Align::Centre,
+    {"Drive1", Kind::DriveList, u"", {90, 60, 2850, 300}, {}, {}, 11, u"ドライブ"},
+    {"Dir1", Kind::FolderList, u"", {90, 390, 2850, 6600}, {}, {}, 12, u"フォルダ"},
+    {"Label4", Kind::Label, u"リスト", {3150, 120, 525, 225}, {}, {}, 15, u"リスト"},
+    {"File1", Kind::FileList, u"", {3000, 360, 4200, 6570}, {}, {}, 14, u"リスト"},
+    {"Command6", Kind::Button, u"パス名を付加", {7320, 390, 1755, 375}, {}, Action::AppendFolderPath, 3,
+     u"パス名を付加"},
+    {"Command1", Kind::GraphicalButton, u"全ファイル選択", {7350, 840, 1755, 675}, Rgb{255, 255, 192},
+     Action::SelectAllFiles, 4, u"全ファイル選択"},
+    {"Command2", Kind::GraphicalButton, u"リスト→TextBox 1", {7320, 1590, 1755, 675}, Rgb{192, 255, 192},
+     Action::AppendSelectedNames, 5, u"リスト→TextBox 1"},
+    {"Text2", Kind::LineField, u"", {7320, 2340, 855, 405}, {}, {}, 6, u"TextBox 2", Picture::None, Align::Centre,
      kExtensionFace},
-    {"Label3", Kind::Label, u"TextBox 2", {8250, 2490, 855, 195}, {}, 0, u"TextBox 2"},
-    {"Label1", Kind::Label, u"↓拡張子消去↓", {7350, 2850, 1425, 225}, {}, 13, u"↓拡張子消去↓"},
+    {"Label3", Kind::Label, u"TextBox 2", {8250, 2490, 855, 195}, {}, {}, 0, u"TextBox 2"},
+    {"Label1", Kind::Label, u"↓拡張子消去↓", {7350, 2850, 1425, 225}, {}, {}, 13, u"↓拡張子消去↓"},
     {"Command5", Kind::GraphicalButton, u"WMA MP3 WAV   MID / TextBox 2", {7290, 3090, 1785, 675},
-     Rgb{255, 224, 192}, 7, u"WMA MP3 WAV   MID / TextBox 2"},
-    {"Command7", Kind::GraphicalButton, u"To  Excel", {7290, 3840, 825, 1095}, Rgb{0, 192, 0}, 17, u"To  Excel",
-     Picture::Spreadsheet},
-    {"Command4", Kind::GraphicalButton, u"To ClipBoard", {8130, 3840, 930, 1095}, Rgb{192, 255, 255}, 8,
-     u"To ClipBoard", Picture::Clipboard},
-    {"Command3", Kind::GraphicalButton, u"クリヤー", {7320, 5010, 1755, 675}, Rgb{255, 255, 255}, 9, u"クリヤー"},
-    {"Picture1", Kind::Picture, u"", {7800, 5820, 765, 675}, {}, 2, u"タヴロスク", Picture::Still},
-    {"Label2", Kind::Label, u"タヴロスク制作室 2026", {7350, 6540, 1695, 435}, {}, 1, u"タヴロスク制作室 2026",
+     Rgb{255, 224, 192}, Action::StripExtensions, 7, u"WMA MP3 WAV   MID / TextBox 2"},
+    {"Command7", Kind::GraphicalButton, u"To  Excel", {7290, 3840, 825, 1095}, Rgb{0, 192, 0},
+     Action::ExportToSpreadsheet, 17, u"To  Excel", Picture::Spreadsheet},
+    {"Command4", Kind::GraphicalButton, u"To ClipBoard", {8130, 3840, 930, 1095}, Rgb{192, 255, 255},
+     Action::CopyListToClipboard, 8, u"To ClipBoard", Picture::Clipboard},
+    {"Command3", Kind::GraphicalButton, u"クリヤー", {7320, 5010, 1755, 675}, Rgb{255, 255, 255}, Action::ClearAll, 9,
+     u"クリヤー"},
+    {"Picture1", Kind::Picture, u"", {7800, 5820, 765, 675}, {}, {}, 2, u"タヴロスク", Picture::Still},
+    {"Label2", Kind::Label, u"タヴロスク制作室 2026", {7350, 6540, 1695, 435}, {}, {}, 1, u"タヴロスク制作室 2026",
      Picture::None, Align::Centre},
-    {"Label5", Kind::Label, u"TextBox 1", {9210, 180, 885, 195}, {}, 16, u"TextBox 1"},
-    {"Text1", Kind::ListField, u"", {9150, 390, 4200, 6600}, {}, 10, u"TextBox 1"},
+    {"Label5", Kind::Label, u"TextBox 1", {9210, 180, 885, 195}, {}, {}, 16, u"TextBox 1"},
+    {"Text1", Kind::ListField, u"", {9150, 390, 4200, 6600}, {}, {}, 10, u"TextBox 1"},
 }};
 
 inline constexpr const Control& Named(std::string_view name) {

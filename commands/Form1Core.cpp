@@ -23,19 +23,18 @@ Form1Core::Form1Core(const Form1Controls& controls, FailureReport& report, Sprea
     state_.dir1.changed().subscribe([this] { OnFolderChange(state_); });
 }
 
-void Form1Core::click(std::string_view button) {
-    using Command = void (*)(FormState&);
-    static constexpr std::pair<std::string_view, Command> kBindings[] = {
-        {"Command1", SelectAllFiles},      {"Command2", AppendSelectedNames}, {"Command3", ClearAll},
-        {"Command4", CopyListToClipboard}, {"Command5", StripExtensions},     {"Command6", AppendFolderPath},
-    };
-    if (button == "Command7") {
-        handle([this] { ExportToSpreadsheet(state_, spreadsheet_, longCall_); });
-        return;
-    }
-    for (const auto& [name, command] : kBindings)
-        if (name == button)
-            handle([this, command] { command(state_); });
+void Form1Core::run(Action action) {
+    handle([this, action] {
+        switch (action) {
+        case Action::SelectAllFiles: return SelectAllFiles(state_);
+        case Action::AppendSelectedNames: return AppendSelectedNames(state_);
+        case Action::ClearAll: return ClearAll(state_);
+        case Action::CopyListToClipboard: return CopyListToClipboard(state_);
+        case Action::StripExtensions: return StripExtensions(state_);
+        case Action::AppendFolderPath: return AppendFolderPath(state_);
+        case Action::ExportToSpreadsheet: return ExportToSpreadsheet(state_, spreadsheet_, longCall_);
+        }
+    });
 }
 
 void Form1Core::handle(std::function<void()> event) {

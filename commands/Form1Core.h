@@ -1,5 +1,6 @@
 #pragma once
 
+#include "commands/Action.h"
 #include "model/FormState.h"
 #include "navigation/ClassicFolderList.h"
 #include "navigation/MultiSelectFileList.h"
@@ -8,7 +9,6 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
-#include <string_view>
 #include <vector>
 
 namespace tavrosk {
@@ -28,8 +28,8 @@ struct Form1Controls {
     const NameOrder& order;
 };
 
-// What the window does, written once for both windows: which button runs
-// which command, the drive, folder and file chain, the start folder and what
+// What the window does, written once for both windows: what each action
+// runs, the drive, folder and file chain, the start folder and what
 // a drop opens. A window binds its toolkit's controls and hands every user
 // event here.
 //
@@ -48,8 +48,8 @@ public:
     ClassicFolderList& folders() { return folders_; }
     MultiSelectFileList& files() { return files_; }
 
-    // A click of the button of that name ("Command1" … "Command7").
-    void click(std::string_view button);
+    // A button's click or a context-menu entry.
+    void run(Action action);
     // Any other event of the user's (a drive picked, a folder row opened).
     void handle(std::function<void()> event);
 

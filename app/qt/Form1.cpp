@@ -174,9 +174,9 @@ void Form1::setTabOrder() {
 
 void Form1::bindEvents() {
     for (const Control& c : controls::kControls)
-        if (c.kind == Kind::Button || c.kind == Kind::GraphicalButton)
+        if (c.action)
             connect(controlNamed<QPushButton>(*this, c.name), &QPushButton::clicked, this,
-                    [this, name = c.name] { core_->click(name); });
+                    [this, action = *c.action] { core_->run(action); });
     connect(controlNamed<QComboBox>(*this, "Drive1"), &QComboBox::activated, this,
             [this](int index) { core_->handle([this, index] { drives_->pick(index); }); });
 }

@@ -259,8 +259,8 @@ void Form1::command(int id, int code) {
             return;
         const HWND focus = GetFocus();
         for (const Control& c : controls::kControls)
-            if (control(c.name) == focus && (c.kind == Kind::Button || c.kind == Kind::GraphicalButton))
-                core_->click(c.name);
+            if (control(c.name) == focus && c.action)
+                core_->run(*c.action);
         if (focus == control("Dir1"))
             openChosenFolder();
         return;
@@ -274,8 +274,8 @@ void Form1::command(int id, int code) {
         file1_->takeSelectionFromView();
     else if (code == EN_CHANGE)
         (name == "Text1" ? text1_ : text2_)->controlChanged();
-    else if (code == BN_CLICKED && (source->kind == Kind::Button || source->kind == Kind::GraphicalButton))
-        core_->click(name);
+    else if (code == BN_CLICKED && source->action)
+        core_->run(*source->action);
 }
 
 void Form1::drawItem(const DRAWITEMSTRUCT& item) {

@@ -47,12 +47,12 @@ TEST(Form1Core, RunsAClickMadeDuringAnExportAfterItOnce) {
     ClickedMeanwhile call;
     Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet, call);
     core.start({folder});
-    core.click("Command1");
+    core.run(Action::SelectAllFiles);
     call.click = [&] {
-        core.click("Command2");
+        core.run(Action::AppendSelectedNames);
         EXPECT_EQ(form.text1.value, u"") << "the click ran during the export";
     };
-    core.click("Command7");
+    core.run(Action::ExportToSpreadsheet);
     EXPECT_EQ(form.text1.value, u"a.mp3\r\n");
     EXPECT_TRUE(report.messages.empty());
     std::filesystem::remove_all(folder);
