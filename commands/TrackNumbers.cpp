@@ -33,9 +33,10 @@ std::u16string_view WithoutTrackNumber(std::u16string_view line) {
     const bool inParentheses = !line.empty() && (line[0] == u'(' || line[0] == u'（');
     at += inParentheses;
     const std::size_t digits = digitsAt(line, at);
-    if (digits == 0 || digits > 3)
+    const bool leadingZero = digits > 0 && (line[at] == u'0' || line[at] == u'０');
+    // Three digits only as "001": "101 Dalmatians" is a title.
+    if (digits == 0 || digits > 3 || (digits == 3 && !leadingZero))
         return line;
-    const bool leadingZero = line[at] == u'0' || line[at] == u'０';
     at += digits;
     // A disc number before the track's: "1-05".
     if (!inParentheses && digits <= 2 && at + 1 < line.size() && (line[at] == u'-' || line[at] == u'－')) {

@@ -21,14 +21,13 @@ bool isHalfWidthKana(unsigned char b) {
 // lead byte 81..9F is a C1 control in Latin-1, which real Latin-1 text never
 // holds, and a run of half-width kana is a run of accented capitals in
 // Latin-1, which is rare. A lone unit between ASCII is an accented letter in
-// a Latin word ("Ça va"), and so is a lead byte E0 or above with an ASCII
-// second byte ("Crème" is E8 6D). False when the bytes do not split into
-// units, or hold a user-defined lead byte (F0..F9).
+// a Latin word: "Ça va" (C7, a half-width kana), "Crème" (E8 6D, a lead byte
+// with an ASCII second byte). False when the bytes do not split into units,
+// or hold a user-defined lead byte (F0..F9).
 bool looksJapanese(std::string_view text) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     int japanese = 0, latin = 0;
     std::size_t run = 0, kanaRun = 0;  // units since the last ASCII byte; half-width kana in a row
-    bool lastLatin = false;            // the run's last unit looks Latin in itself
     const auto endKanaRun = [&] {
         japanese += kanaRun >= 2;
         kanaRun = 0;
@@ -36,13 +35,10 @@ bool looksJapanese(std::string_view text) {
     for (std::size_t i = 0; i <= text.size(); ++i) {
         if (i == text.size() || isAscii(byte(i))) {
             endKanaRun();
-            latin += run == 1 || lastLatin;
+            latin += run == 1;
             run = 0;
-            lastLatin = false;
             continue;
         }
-        latin += lastLatin;
-        lastLatin = false;
         const unsigned char lead = byte(i);
         ++run;
         if (isHalfWidthKana(lead)) {
@@ -59,8 +55,6 @@ bool looksJapanese(std::string_view text) {
         if (lead <= 0x9F) {
             ++japanese;
             run = 2;  // never lone: Latin-1 has no such byte
-        } else {
-            lastLatin = isAscii(trail);
         }
     }
     return japanese > 0 && japanese >= latin;
