@@ -34,6 +34,7 @@ const Case kCases[] = {
     {"empty.mp3", std::nullopt},
     {"plain.wav", std::nullopt},
     {"zero.mp3", std::nullopt},
+    {"huge.mp3", std::nullopt},
     {"fifo.mp3", std::nullopt},
     {"folder.mp3", std::nullopt},
     {"device.mp3", std::nullopt},

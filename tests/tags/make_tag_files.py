@@ -3,6 +3,7 @@
 written by Debian's mutagen, FLAC by flac, Ogg Vorbis by oggenc; ID3v1,
 RIFF INFO and the smallest MP4 are put together here byte by byte."""
 import os
+import random
 import struct
 import subprocess
 import sys
@@ -90,8 +91,12 @@ flac.save()
 subprocess.run(["oggenc", "-Q", "-t", "オッグ", "-o", path("ogg.ogg"), path(".source.wav")], check=True)
 os.remove(path(".source.wav"))
 
-# Things named like songs that are no song files.
+# Things named like songs that are no song files: empty, 32 MB of noise
+# (which TagLib scans for frames), a FIFO, a folder, a device.
 open(path("zero.mp3"), "wb").close()
+if not os.path.exists(path("huge.mp3")):
+    with open(path("huge.mp3"), "wb") as f:
+        f.write(random.Random(30).randbytes(32 << 20))
 for odd, make in (("fifo.mp3", os.mkfifo), ("folder.mp3", os.mkdir)):
     if not os.path.lexists(path(odd)):
         make(path(odd))
