@@ -48,10 +48,12 @@ void layout(const RunningExe& exe) {
         if (c.caption) {
             EXPECT_EQ(exe.text(c.tab), c.caption) << c.name;
         }
-        // A graphical button's face, inside its edge and left of its caption.
+        // A graphical button's face, inside its edge and left of its caption,
+        // once the window has painted it.
         if (c.colour) {
-            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2),
-                      RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF)) << c.name;
+            const COLORREF face = RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF);
+            waitFor([&] { return GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2) == face; });
+            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2), face) << c.name;
         }
     }
     ReleaseDC(exe.window, dc);
