@@ -244,5 +244,25 @@ TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     type(tool, Text1, u"\x1A");
     EXPECT_EQ(tool.text(Text1), u"01 a.mp3\r\n02 b.mp3\r\n");
     tool.close();
+
+    // A slow read (files of noise, which TagLib scans through) shows its
+    // progress; キャンセル appends nothing. The menu comes from the keyboard.
+    fs::create_directories(folder / "slow");
+    for (int i = 0; i < 12; ++i)
+        fs::create_hard_link(fs::path(TAVROSK_TAG_FILES) / "huge.mp3", folder / "slow" / (std::to_string(i) + ".mp3"));
+    RunningExe reading;
+    ASSERT_TRUE(reading.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + (folder / "slow").wstring() + L"\""));
+    reading.click(Command1);
+    PostMessageW(reading.control(File1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(reading.control(File1)), -1);
+    chooseFromMenu(reading, u't');
+    const HWND progress = waitFor([&] { return reading.ownWindow(L"TavroskProgress", nullptr); });
+    ASSERT_TRUE(progress);
+    wchar_t shown[32] = L"";
+    GetWindowTextW(FindWindowExW(progress, nullptr, L"Static", nullptr), shown, 32);
+    EXPECT_TRUE(std::wstring_view(shown).ends_with(L" / 12")) << shown;
+    PostMessageW(progress, WM_COMMAND, IDCANCEL, 0);
+    waitFor([&] { return !IsWindow(progress); });
+    EXPECT_EQ(reading.text(Text1), u"");
+    reading.close();
     fs::remove_all(folder, ignored);
 }
