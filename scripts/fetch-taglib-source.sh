@@ -18,8 +18,6 @@ deb-src [signed-by=$keyring] http://deb.debian.org/debian bookworm-updates main
 deb-src [signed-by=$keyring] http://deb.debian.org/debian-security bookworm-security main
 LIST
 apt_options=(
-    # Root fetches as itself: apt's own user may not write into DIR.
-    $( [[ $(id -u) -eq 0 ]] && echo -o APT::Sandbox::User=root )
     -o Dir::Etc::sourcelist="$dir/apt/sources.list"
     -o Dir::Etc::sourceparts=-
     -o Dir::State="$dir/apt"
@@ -29,10 +27,13 @@ apt_options=(
     -o Dir::Cache::archives="$dir/apt/archives"
     -o APT::Get::List-Cleanup=false
 )
+# Root fetches as itself: apt's own user may not write into DIR.
+[[ $(id -u) -ne 0 ]] || apt_options+=(-o APT::Sandbox::User=root)
 apt-get "${apt_options[@]}" -q update >/dev/null
 cd "$dir/download"
 apt-get "${apt_options[@]}" -q source --download-only taglib >/dev/null
 rm -rf "$dir/unpacked"
+# apt has checked the files against the archive's signed index.
 dpkg-source --no-check -x ./taglib_*.dsc "$dir/unpacked" >/dev/null
 # The build may have made an empty source folder already.
 rm -rf "$dir/source"
