@@ -7,10 +7,13 @@ cd "$(dirname "$0")"
 
 scripts/install-packages.sh build run test
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build/release --parallel "$(nproc)" --target core_bench window_bench office_bench tavrosk
+cmake --build build/release --parallel "$(nproc)" --target core_bench tags_bench window_bench office_bench tavrosk
 
 echo "== commands on in-memory controls"
 build/release/bench/core_bench
+echo
+echo "== titles from the tags (cold after the kernel's caches are dropped, as root)"
+build/release/bench/tags_bench "${TMPDIR:-/tmp}/tavrosk-tags-bench"
 echo
 echo "== the real window (folders are made under ${TMPDIR:-/tmp}/tavrosk-bench once)"
 tests/with-display.sh build/release/bench/qt/window_bench build/release/tavrosk "${TMPDIR:-/tmp}/tavrosk-bench"

@@ -26,6 +26,7 @@ struct MemoryText final : TextField {
 struct MemoryFiles final : FileList {
     std::size_t count() const override { return names.size(); }
     std::u16string name(std::size_t i) const override { return names[i]; }
+    std::filesystem::path file(std::size_t i) const override { return names[i]; }
     bool isSelected(std::size_t i) const override { return selected[i] != 0; }
     void setSelected(std::size_t i, bool value) override { selected[i] = value; }
     void setPath(const std::filesystem::path&) override {}

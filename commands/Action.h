@@ -11,6 +11,8 @@ enum class Action {
     StripExtensions,
     AppendFolderPath,
     ExportToSpreadsheet,
+    AppendTitlesFromTags,  // the file list's context menu
+    RemoveTrackNumbers,    // Text1's context menu
 };
 
 } // namespace tavrosk

@@ -3,6 +3,8 @@
 #include "commands/ExtensionStripping.h"
 #include "commands/ListCommands.h"
 #include "commands/RunCommand.h"
+#include "commands/TagTitles.h"
+#include "commands/TrackNumbers.h"
 #include "export/ClipboardExport.h"
 #include "export/SpreadsheetExport.h"
 #include "navigation/HandedOver.h"
@@ -14,8 +16,8 @@
 namespace tavrosk {
 
 Form1Core::Form1Core(const Form1Controls& controls, FailureReport& report, SpreadsheetServer& spreadsheet,
-                     LongCall& longCall)
-    : report_(report), spreadsheet_(spreadsheet), longCall_(longCall), folders_(controls.dir1, reading_, controls.order),
+                     LongCall& longCall, const TitleReader& titles, BackgroundSteps& steps)
+    : report_(report), spreadsheet_(spreadsheet), longCall_(longCall), titles_(titles), steps_(steps), folders_(controls.dir1, reading_, controls.order),
       files_(controls.file1, reading_, controls.order),
       state_{controls.text1, controls.text2, files_, folders_, controls.drive1, controls.clipboard} {
     // The chain runs inside the event that changed the drive or the folder.
@@ -33,8 +35,19 @@ void Form1Core::run(Action action) {
         case Action::StripExtensions: return StripExtensions(state_);
         case Action::AppendFolderPath: return AppendFolderPath(state_);
         case Action::ExportToSpreadsheet: return ExportToSpreadsheet(state_, spreadsheet_, longCall_);
+        case Action::AppendTitlesFromTags: return AppendTitlesFromTags(state_, titles_, steps_);
+        case Action::RemoveTrackNumbers: return RemoveTrackNumbers(state_);
         }
     });
+}
+
+bool Form1Core::offers(Action action) const {
+    if (action != Action::AppendTitlesFromTags)
+        return true;
+    for (std::size_t i = 0; i < files_.count(); ++i)
+        if (files_.isSelected(i))
+            return true;
+    return false;
 }
 
 void Form1Core::handle(std::function<void()> event) {

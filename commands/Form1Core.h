@@ -1,7 +1,9 @@
 #pragma once
 
 #include "commands/Action.h"
+#include "model/BackgroundSteps.h"
 #include "model/FormState.h"
+#include "model/TitleReader.h"
 #include "navigation/ClassicFolderList.h"
 #include "navigation/MultiSelectFileList.h"
 #include "navigation/SharedFolderRead.h"
@@ -40,7 +42,7 @@ struct Form1Controls {
 class Form1Core {
 public:
     Form1Core(const Form1Controls& controls, FailureReport& report, SpreadsheetServer& spreadsheet,
-              LongCall& longCall);
+              LongCall& longCall, const TitleReader& titles, BackgroundSteps& steps);
     Form1Core(const Form1Core&) = delete;
     Form1Core& operator=(const Form1Core&) = delete;
 
@@ -50,6 +52,9 @@ public:
 
     // A button's click or a context-menu entry.
     void run(Action action);
+    // Whether a context menu offers the action now (titles from the tags
+    // only when files are selected).
+    bool offers(Action action) const;
     // Any other event of the user's (a drive picked, a folder row opened).
     void handle(std::function<void()> event);
 
@@ -68,6 +73,8 @@ private:
     FailureReport& report_;
     SpreadsheetServer& spreadsheet_;
     LongCall& longCall_;
+    const TitleReader& titles_;
+    BackgroundSteps& steps_;
     SharedFolderRead reading_;
     ClassicFolderList folders_;
     MultiSelectFileList files_;

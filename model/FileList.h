@@ -15,6 +15,8 @@ public:
     virtual std::size_t count() const = 0;
     // The bare file name (no folder part) of the entry at that position.
     virtual std::u16string name(std::size_t position) const = 0;
+    // The entry's file, its folder included, as the file system spells it.
+    virtual std::filesystem::path file(std::size_t position) const = 0;
     virtual bool isSelected(std::size_t position) const = 0;
     // Selects or deselects that one entry, leaving the others as they are.
     virtual void setSelected(std::size_t position, bool selected) = 0;

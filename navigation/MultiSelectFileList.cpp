@@ -22,6 +22,11 @@ std::u16string MultiSelectFileList::name(std::size_t position) const {
     return std::u16string(names_[position]);
 }
 
+std::filesystem::path MultiSelectFileList::file(std::size_t position) const {
+    checkPosition(position);
+    return folder_ / files_[position];
+}
+
 bool MultiSelectFileList::isSelected(std::size_t position) const {
     checkPosition(position);
     return selected_[position] != 0;
@@ -57,6 +62,7 @@ void MultiSelectFileList::setPath(const std::filesystem::path& folder) {
         files.push_back(contents.files[i].native());
     }
 
+    folder_ = folder;
     names_ = std::move(names);
     files_ = std::move(files);
     selected_.assign(names_.count(), 0);

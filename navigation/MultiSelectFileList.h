@@ -40,6 +40,7 @@ public:
 
     std::size_t count() const override { return names_.count(); }
     std::u16string name(std::size_t position) const override;
+    std::filesystem::path file(std::size_t position) const override;
     bool isSelected(std::size_t position) const override;
     void setSelected(std::size_t position, bool selected) override;
     // A new folder starts with nothing selected.
@@ -90,6 +91,7 @@ private:
     FileListView& view_;
     SharedFolderRead& reading_;
     const NameOrder& order_;
+    std::filesystem::path folder_;
     Strings<char16_t> names_;
     // The entries' names as the file system spells them, in the list's order.
     Strings<std::filesystem::path::value_type> files_;

@@ -6,8 +6,8 @@ set -euo pipefail
 
 declare -A groups=(
     # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
-    # used to keep the window on top.
-    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libfreetype-dev libreoffice-dev"
+    # used to keep the window on top, TagLib for the titles in the tags.
+    [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libfreetype-dev libreoffice-dev libtag1-dev"
     # A Japanese gothic face for the text fields and labels, Qt's own texts in
     # Japanese; LibreOffice Calc for the spreadsheet export (the full
     # package: it reads the X11 clipboard).
@@ -16,8 +16,10 @@ declare -A groups=(
     # and input tools for the window tests, the Japanese locale they also run
     # under, the folder default's query for the package test, and the
     # Windows cross build run under Wine, with GoogleTest built from its
-    # sources.
-    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64"
+    # sources and TagLib from Debian's source package (dpkg-source, the
+    # archive's keyring); the tag tests' music files, made by mutagen, flac
+    # and oggenc.
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64 dpkg-dev debian-archive-keyring python3-mutagen flac vorbis-tools"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
     # record's validators.

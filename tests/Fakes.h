@@ -8,12 +8,16 @@
 #include "commands/RunCommand.h"
 #include "export/SpreadsheetServer.h"
 #include "model/FormState.h"
+#include "model/TitleReader.h"
 
+#include <chrono>
 #include <filesystem>
+#include <map>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tavrosk::test {
@@ -46,6 +50,7 @@ struct FakeFileList final : FileList {
     explicit FakeFileList(CallLog& log) : log(log) {}
     std::size_t count() const override { log.record("file1.count"); return names.size(); }
     std::u16string name(std::size_t i) const override { return names.at(i); }
+    std::filesystem::path file(std::size_t i) const override { return names.at(i); }
     bool isSelected(std::size_t i) const override { return selected.at(i); }
     void setSelected(std::size_t i, bool on) override {
         log.record("file1.setSelected " + std::to_string(i) + (on ? " on" : " off"));
@@ -55,6 +60,17 @@ struct FakeFileList final : FileList {
     CallLog& log;
     std::vector<std::u16string> names;
     std::vector<bool> selected;
+};
+
+// Titles by file name, each read taking `delay`, as a slow disc would.
+struct FakeTitleReader final : TitleReader {
+    std::optional<std::u16string> title(const std::filesystem::path& file) const override {
+        std::this_thread::sleep_for(delay);
+        const auto found = titles.find(file.filename());
+        return found == titles.end() ? std::nullopt : std::optional(found->second);
+    }
+    std::map<std::filesystem::path, std::u16string> titles;
+    std::chrono::milliseconds delay{0};
 };
 
 struct FakeFolderList final : FolderList {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMenu>
 #include <QScreen>
 
 namespace tavrosk::qt {
@@ -106,7 +107,8 @@ QWidget* createControl(const Control& c, QWidget* form) {
 
 } // namespace
 
-Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall) {
+Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall, const TitleReader& titles,
+             BackgroundSteps& steps) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(texts::kWindowTitle));
     setWindowIcon(ApplicationIcon());
@@ -124,9 +126,10 @@ Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& lo
     files_ = new FileListAdapter(*controlNamed<QListView>(*this, "File1"));
     core_ = std::make_unique<Form1Core>(
         Form1Controls{*listText_, *extraExtension_, *files_, *folders_, *drives_, clipboard_, order_}, report,
-        spreadsheet, longCall);
+        spreadsheet, longCall, titles, steps);
     files_->show(core_->files());
     bindEvents();
+    bindContextMenus();
     new FolderDrop(*this, [this](const std::vector<std::filesystem::path>& paths) { core_->drop(paths); });
 }
 
@@ -179,6 +182,29 @@ void Form1::bindEvents() {
                     [this, action = *c.action] { core_->run(action); });
     connect(controlNamed<QComboBox>(*this, "Drive1"), &QComboBox::activated, this,
             [this](int index) { core_->handle([this, index] { drives_->pick(index); }); });
+}
+
+void Form1::addEntries(QMenu& menu, std::span<const menus::Entry> entries) {
+    for (const menus::Entry& entry : entries) {
+        QAction* action = menu.addAction(ToQString(entry.caption));
+        action->setEnabled(core_->offers(entry.action));
+        connect(action, &QAction::triggered, this, [this, run = entry.action] {
+            QMetaObject::invokeMethod(this, [this, run] { core_->run(run); }, Qt::QueuedConnection);
+        });
+    }
+}
+
+void Form1::bindContextMenus() {
+    // A right click on a selected row keeps the selection (the view's
+    // extended selection leaves it), so the menu acts on what the user chose.
+    auto* file1 = controlNamed<QListView>(*this, "File1");
+    file1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(file1, &QWidget::customContextMenuRequested, this, [this, file1](const QPoint& at) {
+        QMenu menu(file1);
+        addEntries(menu, menus::kFile1);
+        menu.exec(file1->viewport()->mapToGlobal(at));
+    });
+    listText_->extendMenu([this](QMenu& menu) { addEntries(menu, menus::kText1); });
 }
 
 } // namespace tavrosk::qt

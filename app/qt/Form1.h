@@ -6,12 +6,16 @@
 #include "app/qt/adapters/LineTextField.h"
 #include "app/qt/adapters/ListTextField.h"
 #include "app/qt/adapters/NaturalOrder.h"
+#include "app/ContextMenus.h"
 #include "app/qt/adapters/SystemClipboard.h"
 #include "commands/Form1Core.h"
 
 #include <QWidget>
 
 #include <memory>
+#include <span>
+
+class QMenu;
 
 namespace tavrosk::qt {
 
@@ -22,7 +26,8 @@ namespace tavrosk::qt {
 class Form1 final : public QWidget {
     Q_OBJECT
 public:
-    Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall);
+    Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall, const TitleReader& titles,
+          BackgroundSteps& steps);
     ~Form1() override;
 
     Form1Core& core() { return *core_; }
@@ -34,6 +39,9 @@ private:
     void placeControls();
     void setTabOrder();
     void bindEvents();
+    void bindContextMenus();
+    // The entries run once the menu has closed, as a button's click would.
+    void addEntries(QMenu& menu, std::span<const menus::Entry> entries);
 
     // The Qt-side adapters are owned by their widgets.
     ListTextField* listText_ = nullptr;

@@ -5,9 +5,11 @@
 #include "app/qt/platform/Display.h"
 #include "app/qt/platform/MakeTopmost.h"
 #include "app/qt/platform/WorkerLongCall.h"
+#include "app/qt/platform/WorkerSteps.h"
 #include "app/qt/JapaneseUi.h"
 #include "export/libreoffice/CalcServer.h"
 #include "navigation/CommandLine.h"
+#include "tags/TagLibTitleReader.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -64,7 +66,9 @@ int main(int argc, char* argv[]) {
     // serving the clipboard the office reads.
     tavrosk::libreoffice::CalcServer spreadsheet;
     WorkerLongCall longCall;
-    Form1 form(report, spreadsheet, longCall);
+    const tavrosk::TagLibTitleReader titles;
+    WorkerSteps steps;
+    Form1 form(report, spreadsheet, longCall, titles, steps);
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
     MakeTopmost(form);

@@ -13,6 +13,7 @@ namespace {
 // The characters Ctrl+Z and Ctrl+Y type.
 constexpr WPARAM kCtrlZ = 0x1A, kCtrlY = 0x19;
 constexpr UINT_PTR kRedo = 1;  // the menu's own command; the others are the edit messages
+constexpr UINT kFirstExtra = 0x8000;  // above every edit message
 
 } // namespace
 
@@ -60,6 +61,11 @@ void EditField::showMenu(LPARAM at) {
     AppendMenuW(menu, selection, WM_CLEAR, L"削除(&D)");
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, current().empty() ? MF_GRAYED : MF_ENABLED, EM_SETSEL, L"すべて選択(&A)");
+    const std::vector<MenuEntry> extra = extraEntries_ ? extraEntries_() : std::vector<MenuEntry>{};
+    if (!extra.empty())
+        AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    for (std::size_t i = 0; i < extra.size(); ++i)
+        AppendMenuW(menu, extra[i].enabled ? MF_ENABLED : MF_GRAYED, kFirstExtra + i, Wide(extra[i].caption));
     POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
     if (at == -1) {  // from the keyboard: at the field's top-left corner
         point = {0, 0};
@@ -69,7 +75,9 @@ void EditField::showMenu(LPARAM at) {
     const UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, edit_, nullptr));
     DestroyMenu(menu);
-    if (chosen == kRedo)
+    if (chosen >= kFirstExtra && chosen - kFirstExtra < extra.size())
+        extra[chosen - kFirstExtra].run();
+    else if (chosen == kRedo)
         redo();
     else if (chosen == EM_SETSEL)
         SendMessageW(edit_, EM_SETSEL, 0, -1);

@@ -4,6 +4,10 @@
 
 #include <windows.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 namespace tavrosk::win32 {
 
 // Text1 and Text2: an edit control, with an undo of the program's own. Its
@@ -24,6 +28,15 @@ public:
     // The control says its text changed (EN_CHANGE): the user's edit.
     void controlChanged();
 
+    // An entry of the tool's own, after the edit entries of the menu.
+    struct MenuEntry {
+        std::u16string caption;
+        bool enabled;
+        std::function<void()> run;
+    };
+    // Asked for the entries each time the menu opens.
+    void extendMenu(std::function<std::vector<MenuEntry>()> entries) { extraEntries_ = std::move(entries); }
+
 private:
     static LRESULT CALLBACK subclass(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR self);
     LRESULT handle(UINT message, WPARAM w, LPARAM l);
@@ -31,6 +44,7 @@ private:
     void showMenu(LPARAM at);
 
     HWND edit_;
+    std::function<std::vector<MenuEntry>()> extraEntries_;
     bool writing_ = false;
 };
 

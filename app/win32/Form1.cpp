@@ -1,5 +1,6 @@
 #include "app/win32/Form1.h"
 
+#include "app/ContextMenus.h"
 #include "app/Texts.h"
 #include "app/win32/AccessibleNames.h"
 #include "app/win32/GraphicalButton.h"
@@ -100,8 +101,9 @@ int textHeight(HWND window, HFONT font) {
 
 } // namespace
 
-Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall)
-    : report_(report), spreadsheet_(spreadsheet), longCall_(longCall) {}
+Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall, const TitleReader& titles,
+             BackgroundSteps& steps)
+    : report_(report), spreadsheet_(spreadsheet), longCall_(longCall), titles_(titles), steps_(steps) {}
 
 Form1::~Form1() {
     if (window_)
@@ -168,8 +170,15 @@ void Form1::createControls() {
     clipboard_ = std::make_unique<SystemClipboard>(window_);
     core_ = std::make_unique<Form1Core>(
         Form1Controls{*text1_, *text2_, *file1_, *dir1_, *drive1_, *clipboard_, order_}, report_, spreadsheet_,
-        longCall_);
+        longCall_, titles_, steps_);
     file1_->show(core_->files());
+    text1_->extendMenu([this] {
+        std::vector<EditField::MenuEntry> entries;
+        for (const menus::Entry& entry : menus::kText1)
+            entries.push_back({std::u16string(entry.caption), core_->offers(entry.action),
+                               [this, action = entry.action] { core_->run(action); }});
+        return entries;
+    });
     focus_ = control(controls::TabOrder().front()->name);
 }
 
@@ -295,6 +304,24 @@ void Form1::drawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
+void Form1::showFileMenu(LPARAM at) {
+    HWND list = control("File1");
+    POINT point{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) {  // the Menu key or Shift+F10: at the list's top-left corner
+        point = {0, 0};
+        ClientToScreen(list, &point);
+    }
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t i = 0; i < menus::kFile1.size(); ++i)
+        AppendMenuW(menu, core_->offers(menus::kFile1[i].action) ? MF_ENABLED : MF_GRAYED, i + 1,
+                    Wide(std::u16string(menus::kFile1[i].caption)));
+    const auto chosen = static_cast<std::size_t>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, point.x, point.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    if (chosen >= 1 && chosen <= menus::kFile1.size())
+        core_->run(menus::kFile1[chosen - 1].action);
+}
+
 LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Form1*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -313,6 +340,13 @@ LRESULT Form1::handle(UINT message, WPARAM w, LPARAM l) {
     case kShowSelection:
         file1_->applySelectionToView();
         return 0;
+    case WM_CONTEXTMENU:
+        // The list box leaves its selection as it is on a right click.
+        if (reinterpret_cast<HWND>(w) == control("File1")) {
+            showFileMenu(l);
+            return 0;
+        }
+        return DefWindowProcW(window_, message, w, l);
     case WM_DROPFILES:
         drop(reinterpret_cast<HDROP>(w));
         return 0;

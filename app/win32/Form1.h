@@ -22,7 +22,8 @@ namespace tavrosk::win32 {
 // place.
 class Form1 {
 public:
-    Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall);
+    Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall, const TitleReader& titles,
+          BackgroundSteps& steps);
     ~Form1();
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -42,11 +43,14 @@ private:
     void openChosenFolder();
     void drop(HDROP dropped);
     void drawItem(const DRAWITEMSTRUCT& item);
+    void showFileMenu(LPARAM at);
     HWND control(std::string_view name) const;
 
     FailureReport& report_;
     SpreadsheetServer& spreadsheet_;
     LongCall& longCall_;
+    const TitleReader& titles_;
+    BackgroundSteps& steps_;
 
     HWND window_ = nullptr;
     std::array<HWND, controls::kControls.size()> controls_{};  // in the table's order

@@ -3,11 +3,13 @@
 #include "app/win32/Form1.h"
 #include "app/win32/MakeTopmost.h"
 #include "app/win32/MessageBoxReport.h"
+#include "app/win32/ProgressSteps.h"
 #include "app/win32/WideText.h"
 #include "export/LongCall.h"
 #include "export/excel/ComApartment.h"
 #include "export/excel/ExcelServer.h"
 #include "navigation/CommandLine.h"
+#include "tags/TagLibTitleReader.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -52,10 +54,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     win32::MessageBoxReport report;
     excel::ExcelServer spreadsheet;
     DirectCall direct;
-    win32::Form1 form(report, spreadsheet, direct);
+    const TagLibTitleReader titles;
+    win32::ProgressSteps steps;
+    win32::Form1 form(report, spreadsheet, direct, titles, steps);
     HWND window = form.create();
     if (!window)
         return 1;
+    steps.setOwner(window);
     win32::MakeTopmost(window);
     report.setOwner(window);
     form.core().start(line.paths);

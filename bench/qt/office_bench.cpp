@@ -6,6 +6,7 @@
 // gives the width the export gave.
 
 #include "app/qt/Form1.h"
+#include "tags/TagLibTitleReader.h"
 #include "app/qt/platform/WorkerLongCall.h"
 #include "commands/RunCommand.h"
 #include "export/libreoffice/CalcServer.h"
@@ -102,7 +103,9 @@ int main(int argc, char* argv[]) {
     libreoffice::CalcServer server(office.options());
     PrintedReport report;
     WorkerLongCall longCall;
-    Form1 form(report, server, longCall);
+    const TagLibTitleReader titles;
+    StepsHere steps;
+    Form1 form(report, server, longCall, titles, steps);
     form.show();
     auto* toSpreadsheet = form.findChild<QPushButton*>(QStringLiteral("Command7"));
     toSpreadsheet->click();  // starts the office and warms it up

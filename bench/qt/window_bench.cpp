@@ -7,6 +7,7 @@
 #include "bench/FolderGenerator.h"
 
 #include "app/qt/Form1.h"
+#include "tags/TagLibTitleReader.h"
 #include "app/qt/JapaneseUi.h"
 #include "app/qt/platform/ClipboardOwner.h"
 #include "commands/ExtensionStripping.h"
@@ -242,7 +243,9 @@ int main(int argc, char* argv[]) {
     PrintingReport report;
     NoSpreadsheet spreadsheet;
     DirectCall direct;
-    Form1 form(report, spreadsheet, direct);
+    const TagLibTitleReader titles;
+    StepsHere steps;
+    Form1 form(report, spreadsheet, direct, titles, steps);
     form.show();
     QCoreApplication::processEvents();
 

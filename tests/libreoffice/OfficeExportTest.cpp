@@ -69,7 +69,9 @@ protected:
         for (const auto& line : lines)
             list += line + u"\r\n";
         call.runs = 0;
-        Form1 form(report, server, call);
+        FakeTitleReader titles;
+        StepsHere steps;
+        Form1 form(report, server, call, titles, steps);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.state().text1.setText(list);

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QThread>
 #include <QTimer>
 
@@ -125,14 +126,80 @@ TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
             menu->close();
         }
     });
-    QContextMenuEvent ask(QContextMenuEvent::Keyboard, {}, edit->mapToGlobal(QPoint()));
-    QCoreApplication::sendEvent(edit, &ask);
+    // A right click lands on the field's viewport.
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, {5, 5}, edit->viewport()->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(edit->viewport(), &ask);
     EXPECT_EQ(text1(), odd);
     edit->moveCursor(QTextCursor::End);
     QTest::keyClick(edit, Qt::Key_X);  // read back from the widget
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(text1(), odd + u"x");
+}
+
+// Opens the widget's context menu at `at` with a right click and chooses the
+// entry of that caption; false when it is not there or not enabled.
+bool chooseFromMenu(QWidget* widget, QPoint at, const QString& caption) {
+    bool chosen = false;
+    QTimer::singleShot(100, [&] {
+        QWidget* menu = QApplication::activePopupWidget();
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>{})
+            if (action->text() == caption && action->isEnabled()) {
+                action->trigger();
+                chosen = true;
+            }
+        if (menu)
+            menu->close();
+    });
+    QContextMenuEvent ask(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QCoreApplication::sendEvent(widget, &ask);
+    QCoreApplication::processEvents();
+    return chosen;
+}
+
+TEST_F(WindowTest, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
+    for (const char* name : {"01 a.mp3", "02 b.mp3", "c.mp3"})
+        makeFile(name);
+    titles.titles = {{"01 a.mp3", u"夜明けのスキャット"}, {"02 b.mp3", u"unselected"}};
+    form->state().file1.setPath(root);
+    QCoreApplication::processEvents();
+    auto* file1 = control<QListView>("File1");
+    auto* edit = control<QPlainTextEdit>("Text1");
+    const QString fromTags = QStringLiteral("タグの曲名を追加(&T)");
+    EXPECT_FALSE(chooseFromMenu(file1->viewport(), {5, 5}, fromTags)) << "offered with nothing selected";
+
+    const QModelIndex a = file1->model()->index(0, 0), c = file1->model()->index(2, 0);
+    QTest::mouseClick(file1->viewport(), Qt::LeftButton, {}, file1->visualRect(a).center());
+    QTest::mouseClick(file1->viewport(), Qt::LeftButton, Qt::ControlModifier, file1->visualRect(c).center());
+    QTest::mousePress(file1->viewport(), Qt::RightButton, {}, file1->visualRect(c).center());
+    QTest::mouseRelease(file1->viewport(), Qt::RightButton, {}, file1->visualRect(c).center());
+    EXPECT_EQ(selectedRows(file1), 2) << "a right click on a selected row keeps the selection";
+    ASSERT_TRUE(chooseFromMenu(file1->viewport(), file1->visualRect(c).center(), fromTags));
+    EXPECT_EQ(text1(), u"夜明けのスキャット\r\nc.mp3\r\n");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text1(), u"") << "one undo step";
+
+    click("Command2");
+    ASSERT_TRUE(chooseFromMenu(edit->viewport(), {5, 5}, QStringLiteral("行頭の番号を削除(&N)")));
+    EXPECT_EQ(text1(), u"a.mp3\r\nc.mp3\r\n");
+    QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(text1(), u"01 a.mp3\r\nc.mp3\r\n");
+
+    // A slow read shows its progress; キャンセル appends nothing.
+    titles.delay = std::chrono::milliseconds(400);
+    QString shown;
+    QTimer::singleShot(800, [&] {
+        if (auto* dialog = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget())) {
+            shown = dialog->labelText();
+            for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("キャンセル"))
+                    button->click();
+        }
+    });
+    ASSERT_TRUE(chooseFromMenu(file1->viewport(), file1->visualRect(a).center(), fromTags));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral(" / 2"))) << shown.toStdString();
+    EXPECT_EQ(text1(), u"01 a.mp3\r\nc.mp3\r\n");
 }
 
 TEST_F(WindowTest, EnterClicksTheFocusedButtonButNoneFromATextField) {

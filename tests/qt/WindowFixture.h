@@ -2,6 +2,7 @@
 
 #include "app/qt/Form1.h"
 #include "app/qt/platform/WorkerLongCall.h"
+#include "app/qt/platform/WorkerSteps.h"
 #include "tests/ClipboardElsewhere.h"
 #include "tests/Fakes.h"
 
@@ -29,7 +30,7 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(tree.isValid());
-        form = std::make_unique<Form1>(report, spreadsheet, longCall);
+        form = std::make_unique<Form1>(report, spreadsheet, longCall, titles, steps);
         form->core().start({root});
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -84,6 +85,8 @@ protected:
     CallLog calls;
     RecordingSpreadsheet spreadsheet{calls};
     WorkerLongCall longCall;
+    FakeTitleReader titles;
+    WorkerSteps steps;
     std::unique_ptr<Form1> form;
 };
 

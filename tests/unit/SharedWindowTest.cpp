@@ -45,7 +45,10 @@ TEST(Form1Core, RunsAClickMadeDuringAnExportAfterItOnce) {
     RecordingReport report;
     RecordingSpreadsheet spreadsheet{form.log};
     ClickedMeanwhile call;
-    Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet, call);
+    FakeTitleReader titles;
+    StepsHere steps;
+    Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet, call,
+                   titles, steps);
     core.start({folder});
     core.run(Action::SelectAllFiles);
     call.click = [&] {

@@ -48,10 +48,12 @@ void layout(const RunningExe& exe) {
         if (c.caption) {
             EXPECT_EQ(exe.text(c.tab), c.caption) << c.name;
         }
-        // A graphical button's face, inside its edge and left of its caption.
+        // A graphical button's face, inside its edge and left of its caption,
+        // once the window has painted it.
         if (c.colour) {
-            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2),
-                      RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF)) << c.name;
+            const COLORREF face = RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF);
+            waitFor([&] { return GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2) == face; });
+            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2), face) << c.name;
         }
     }
     ReleaseDC(exe.window, dc);
@@ -194,4 +196,73 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     tool.close();
     // The recording server holds its log until it ends, a second after the export.
     waitFor([&] { return fs::remove_all(folder, ignored), !fs::exists(folder); });
+}
+
+namespace {
+
+// Chooses the entry with that access key in the popup menu the program
+// shows, as the keyboard does.
+void chooseFromMenu(const RunningExe& tool, char16_t key) {
+    const HWND menu = waitFor([&] { return tool.ownWindow(L"#32768", nullptr); });
+    ASSERT_TRUE(menu) << "no menu shown";
+    PostMessageW(menu, WM_CHAR, key, 0);
+    waitFor([&] { return !IsWindowVisible(menu); });
+}
+
+} // namespace
+
+TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
+    const fs::path folder = fs::temp_directory_path() / ("tavrosk menu test " + std::to_string(GetCurrentProcessId()));
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    fs::create_directories(folder);
+    fs::copy_file(fs::path(TAVROSK_TAG_FILES) / "utf16.mp3", folder / "01 a.mp3");
+    fs::copy_file(fs::path(TAVROSK_TAG_FILES) / "untagged.mp3", folder / "02 b.mp3");
+    RunningExe tool;
+    ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
+
+    // A right click on a selected row keeps the selection and opens the
+    // file list's menu.
+    tool.click(Command1);
+    const HWND list = tool.control(File1);
+    const auto row = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, row + row / 2));
+    PostMessageW(list, WM_RBUTTONUP, 0, MAKELPARAM(10, row + row / 2));
+    chooseFromMenu(tool, u't');
+    EXPECT_EQ(waitFor([&] { return !tool.text(Text1).empty(); }) ? tool.text(Text1) : u"",
+              u"夜明けのスキャット\r\n02 b.mp3\r\n");
+    EXPECT_EQ(SendMessageW(list, LB_GETSELCOUNT, 0, 0), 2);
+    type(tool, Text1, u"\x1A");
+    EXPECT_EQ(tool.text(Text1), u"") << "one undo step";
+
+    // Text1's menu, from the keyboard.
+    tool.click(Command2);
+    PostMessageW(tool.control(Text1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tool.control(Text1)), -1);
+    chooseFromMenu(tool, u'n');
+    waitFor([&] { return tool.text(Text1) == u"a.mp3\r\nb.mp3\r\n"; });
+    EXPECT_EQ(tool.text(Text1), u"a.mp3\r\nb.mp3\r\n");
+    type(tool, Text1, u"\x1A");
+    EXPECT_EQ(tool.text(Text1), u"01 a.mp3\r\n02 b.mp3\r\n");
+    tool.close();
+
+    // A slow read (files of noise, which TagLib scans through) shows its
+    // progress; キャンセル appends nothing. The menu comes from the keyboard.
+    fs::create_directories(folder / "slow");
+    for (int i = 0; i < 12; ++i)
+        fs::create_hard_link(fs::path(TAVROSK_TAG_FILES) / "huge.mp3", folder / "slow" / (std::to_string(i) + ".mp3"));
+    RunningExe reading;
+    ASSERT_TRUE(reading.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + (folder / "slow").wstring() + L"\""));
+    reading.click(Command1);
+    PostMessageW(reading.control(File1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(reading.control(File1)), -1);
+    chooseFromMenu(reading, u't');
+    const HWND progress = waitFor([&] { return reading.ownWindow(L"TavroskProgress", nullptr); });
+    ASSERT_TRUE(progress);
+    wchar_t shown[32] = L"";
+    GetWindowTextW(FindWindowExW(progress, nullptr, L"Static", nullptr), shown, 32);
+    EXPECT_TRUE(std::wstring_view(shown).ends_with(L" / 12")) << shown;
+    PostMessageW(progress, WM_COMMAND, IDCANCEL, 0);
+    waitFor([&] { return !IsWindow(progress); });
+    EXPECT_EQ(reading.text(Text1), u"");
+    reading.close();
+    fs::remove_all(folder, ignored);
 }

@@ -67,6 +67,7 @@ ListTextField::ListTextField(QPlainTextEdit& edit)
     : QObject(&edit), UndoableTextField(fromWidget(*edit.document())), edit_(edit) {
     edit_.setUndoRedoEnabled(false);
     edit_.installEventFilter(this);
+    edit_.viewport()->installEventFilter(this);
     connect(edit_.document(), &QTextDocument::contentsChanged, this, [this] {
         if (!writing_)
             changedByUser(fromWidget(*edit_.document()));
@@ -87,8 +88,8 @@ void ListTextField::show(const TextChange& change) {
     }
 }
 
-bool ListTextField::eventFilter(QObject*, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
+bool ListTextField::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && watched == &edit_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool undoKey = key->matches(QKeySequence::Undo);
         if (!undoKey && !key->matches(QKeySequence::Redo))
@@ -105,6 +106,10 @@ bool ListTextField::eventFilter(QObject*, QEvent* event) {
             action->disconnect();
             action->setEnabled(undo ? canUndo() : canRedo());
             connect(action, &QAction::triggered, this, [this, undo] { undo ? this->undo() : redo(); });
+        }
+        if (extendMenu_) {
+            menu->addSeparator();
+            extendMenu_(*menu);
         }
         menu->exec(static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;

@@ -4,8 +4,10 @@
 
 #include <QObject>
 
+#include <functional>
 #include <string_view>
 
+class QMenu;
 class QPlainTextEdit;
 class QTextCursor;
 
@@ -23,11 +25,15 @@ void InsertListText(QTextCursor& cursor, std::u16string_view text);
 //
 // Its undo is the tool's own (UndoableTextField), as in the Windows window;
 // the widget's own is off. Ctrl+Z, Ctrl+Shift+Z (or Ctrl+Y) and the context
-// menu's undo and redo use it.
+// menu's undo and redo use it, however the menu is opened (a right click
+// lands on the widget's viewport, the Menu key on the widget).
 class ListTextField final : public QObject, public UndoableTextField {
     Q_OBJECT
 public:
     explicit ListTextField(QPlainTextEdit& edit);
+
+    // Adds the tool's own entries after the widget's in the context menu.
+    void extendMenu(std::function<void(QMenu&)> extend) { extendMenu_ = std::move(extend); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +42,7 @@ private:
     void show(const TextChange& change) override;
 
     QPlainTextEdit& edit_;
+    std::function<void(QMenu&)> extendMenu_;
     bool writing_ = false;
 };
 
