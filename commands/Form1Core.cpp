@@ -9,7 +9,6 @@
 #include "navigation/Navigation.h"
 
 #include <optional>
-#include <utility>
 
 namespace tavrosk {
 
@@ -38,16 +37,11 @@ void Form1Core::run(Action action) {
 }
 
 void Form1Core::handle(std::function<void()> event) {
-    waiting_.push_back(std::move(event));
     if (running_)
         return;
     running_ = true;
-    while (!waiting_.empty()) {
-        const std::function<void()> next = std::move(waiting_.front());
-        waiting_.pop_front();
-        RunCommand(report_, next);
-        reading_.forget();
-    }
+    RunCommand(report_, event);
+    reading_.forget();
     running_ = false;
 }
 
