@@ -11,7 +11,6 @@
 #include "navigation/Navigation.h"
 
 #include <optional>
-#include <utility>
 
 namespace tavrosk {
 
@@ -51,16 +50,11 @@ bool Form1Core::offers(Action action) const {
 }
 
 void Form1Core::handle(std::function<void()> event) {
-    waiting_.push_back(std::move(event));
     if (running_)
         return;
     running_ = true;
-    while (!waiting_.empty()) {
-        const std::function<void()> next = std::move(waiting_.front());
-        waiting_.pop_front();
-        RunCommand(report_, next);
-        reading_.forget();
-    }
+    RunCommand(report_, event);
+    reading_.forget();
     running_ = false;
 }
 

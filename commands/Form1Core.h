@@ -8,7 +8,6 @@
 #include "navigation/MultiSelectFileList.h"
 #include "navigation/SharedFolderRead.h"
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <vector>
@@ -36,9 +35,10 @@ struct Form1Controls {
 // event here.
 //
 // Each event runs to its end before the next. One that arrives while another
-// runs (a click during an export, which waits on the spreadsheet
-// application) is handled after it, once. A failure is reported and the tool
-// goes on.
+// runs (a click during an export, which waits on the spreadsheet application
+// while the window goes on answering) is dropped: run later, a second export
+// would copy the emptied list over the clipboard the first one filled. A
+// failure is reported and the tool goes on.
 class Form1Core {
 public:
     Form1Core(const Form1Controls& controls, FailureReport& report, SpreadsheetServer& spreadsheet,
@@ -57,6 +57,8 @@ public:
     bool offers(Action action) const;
     // Any other event of the user's (a drive picked, a folder row opened).
     void handle(std::function<void()> event);
+    // An event is running; the window shows the wait cursor.
+    bool busy() const { return running_; }
 
     // Start-up: shows the folder the command line's paths name (a folder, or
     // a file's folder with the given files selected), or the current folder
@@ -79,7 +81,6 @@ private:
     ClassicFolderList folders_;
     MultiSelectFileList files_;
     FormState state_;
-    std::deque<std::function<void()>> waiting_;
     bool running_ = false;
 };
 

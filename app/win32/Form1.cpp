@@ -4,6 +4,7 @@
 #include "app/Texts.h"
 #include "app/win32/AccessibleNames.h"
 #include "app/win32/GraphicalButton.h"
+#include "app/win32/WorkerLongCall.h"
 #include "app/win32/WideText.h"
 
 #include <commctrl.h>
@@ -46,7 +47,9 @@ Style styleOf(const Control& control) {
     case Kind::LineField:
         return {WC_EDITW, static_cast<DWORD>((centred ? ES_CENTER : ES_LEFT) | ES_AUTOHSCROLL), WS_EX_CLIENTEDGE};
     case Kind::ListField: return {WC_EDITW, ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, WS_EX_CLIENTEDGE};
-    case Kind::Label: return {WC_STATICW, static_cast<DWORD>((centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX), 0};
+    // Drawn by the window, on one line at every DPI (a static control wraps
+    // a caption its font makes a pixel too wide).
+    case Kind::Label: return {WC_STATICW, SS_OWNERDRAW, 0};
     case Kind::Picture: return {WC_STATICW, SS_OWNERDRAW, 0};
     }
     return {WC_STATICW, 0, 0};
@@ -70,6 +73,20 @@ LRESULT CALLBACK tabMovesOn(HWND window, UINT message, WPARAM w, LPARAM l, UINT_
     if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_TAB)
         result &= ~(DLGC_WANTTAB | DLGC_WANTALLKEYS);
     return result;
+}
+
+// The list box reads the thumb's position from the message's 16 bits, which
+// past 65,535 rows jumps back; the scroll bar's own position has 32.
+LRESULT CALLBACK thumbIn32Bits(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR) {
+    if (message == WM_VSCROLL && (LOWORD(w) == SB_THUMBTRACK || LOWORD(w) == SB_THUMBPOSITION)) {
+        SCROLLINFO scroll{};
+        scroll.cbSize = sizeof scroll;
+        scroll.fMask = SIF_TRACKPOS;
+        GetScrollInfo(window, SB_VERT, &scroll);
+        SendMessageW(window, LB_SETTOPINDEX, static_cast<WPARAM>(scroll.nTrackPos), 0);
+        return 0;
+    }
+    return DefSubclassProc(window, message, w, l);
 }
 
 HFONT uiFontFor(UINT dpi) {
@@ -161,6 +178,8 @@ void Form1::createControls() {
     HWND text1 = control("Text1");
     SendMessageW(text1, EM_SETLIMITTEXT, 0, 0);  // no limit of its own
     SetWindowSubclass(text1, tabMovesOn, 0, 0);
+    SetWindowSubclass(control("File1"), thumbIn32Bits, 0, 0);
+    SetWindowSubclass(control("Dir1"), thumbIn32Bits, 0, 0);
 
     text1_ = std::make_unique<EditField>(text1);
     text2_ = std::make_unique<EditField>(control("Text2"));
@@ -225,8 +244,11 @@ void Form1::centre() {
     GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& work = monitor.rcWork;
     const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    SetWindowPos(window_, nullptr, work.left + (work.right - work.left - width) / 2,
-                 work.top + (work.bottom - work.top - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // On a work area smaller than the window its title and left edge stay on
+    // the screen.
+    SetWindowPos(window_, nullptr, std::max(work.left, work.left + (work.right - work.left - width) / 2),
+                 std::max(work.top, work.top + (work.bottom - work.top - height) / 2), width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND Form1::control(std::string_view name) const {
@@ -287,6 +309,13 @@ void Form1::command(int id, int code) {
         core_->run(*source->action);
 }
 
+void Form1::afterEvent() {
+    if (closeWhenDone_ && !core_->busy())
+        DestroyWindow(window_);
+    else
+        RefreshCursor();
+}
+
 void Form1::drawItem(const DRAWITEMSTRUCT& item) {
     const double scale = dpi_ / 96.0;
     for (const Control& c : controls::kControls) {
@@ -297,6 +326,16 @@ void Form1::drawItem(const DRAWITEMSTRUCT& item) {
         else if (c.kind == Kind::Picture) {
             FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
             DrawPicture(item.hDC, Picture::Still, item.rcItem.left, item.rcItem.top, scale);
+        } else if (c.kind == Kind::Label) {
+            FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_BTNFACE));
+            const HGDIOBJ old = SelectObject(item.hDC, uiFont_);
+            SetBkMode(item.hDC, TRANSPARENT);
+            SetTextColor(item.hDC, GetSysColor(COLOR_BTNTEXT));
+            RECT text = item.rcItem;
+            const std::u16string caption(c.caption);
+            DrawTextW(item.hDC, Wide(caption), static_cast<int>(caption.size()), &text,
+                      DT_SINGLELINE | DT_NOPREFIX | (c.align == controls::Align::Centre ? DT_CENTER : DT_LEFT));
+            SelectObject(item.hDC, old);
         } else if (c.kind == Kind::FolderList)
             dir1_->draw(item, scale);
         else if (c.kind == Kind::FileList)
@@ -336,6 +375,7 @@ LRESULT Form1::handle(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
     case WM_COMMAND:
         command(LOWORD(w), HIWORD(w));
+        afterEvent();
         return 0;
     case kShowSelection:
         file1_->applySelectionToView();
@@ -349,6 +389,19 @@ LRESULT Form1::handle(UINT message, WPARAM w, LPARAM l) {
         return DefWindowProcW(window_, message, w, l);
     case WM_DROPFILES:
         drop(reinterpret_cast<HDROP>(w));
+        afterEvent();
+        return 0;
+    case WM_SETCURSOR:
+        if (!core_ || !core_->busy())
+            return DefWindowProcW(window_, message, w, l);
+        SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32514)));  // IDC_WAIT
+        return TRUE;
+    case WM_CLOSE:
+        // During an export the tool ends once the export is done.
+        if (core_ && core_->busy())
+            closeWhenDone_ = true;
+        else
+            DestroyWindow(window_);
         return 0;
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));

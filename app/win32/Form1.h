@@ -42,6 +42,9 @@ private:
     void command(int id, int code);
     void openChosenFolder();
     void drop(HDROP dropped);
+    // After an event of the user's: a close asked for meanwhile, or the
+    // cursor of a window that waits no more.
+    void afterEvent();
     void drawItem(const DRAWITEMSTRUCT& item);
     void showFileMenu(LPARAM at);
     HWND control(std::string_view name) const;
@@ -58,6 +61,7 @@ private:
     HFONT uiFont_ = nullptr;
     HFONT faceFont_ = nullptr;  // the face a control has of its own (Text2's)
     HWND focus_ = nullptr;
+    bool closeWhenDone_ = false;
 
     std::unique_ptr<EditField> text1_, text2_;
     std::unique_ptr<DriveComboBox> drive1_;

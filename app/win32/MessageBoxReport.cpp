@@ -17,4 +17,11 @@ void MessageBoxReport::show(const OperationFailed& failure) {
     MessageBoxW(owner_, Wide(failure.userMessage()), Wide(title), MB_OK | MB_ICONWARNING);
 }
 
+bool MessageBoxReport::askRetry(const std::u16string& question) {
+    const std::u16string title(texts::kWindowTitle);
+    const bool retry = MessageBoxW(owner_, Wide(question), Wide(title), MB_RETRYCANCEL | MB_ICONWARNING) == IDRETRY;
+    std::fprintf(stderr, "tavrosk: busy: the user chose %s\n", retry ? "retry" : "cancel");
+    return retry;
+}
+
 } // namespace tavrosk::win32

@@ -5,7 +5,7 @@
 #include "app/win32/MessageBoxReport.h"
 #include "app/win32/ProgressSteps.h"
 #include "app/win32/WideText.h"
-#include "export/LongCall.h"
+#include "app/win32/WorkerLongCall.h"
 #include "export/excel/ComApartment.h"
 #include "export/excel/ExcelServer.h"
 #include "navigation/CommandLine.h"
@@ -20,13 +20,14 @@
 namespace {
 
 // The command line (Explorer passes a folder or files dropped on the
-// program's icon this way), without the program's own name.
+// program's icon this way), without the program's own name. "/?", the
+// Windows way to ask for help, asks as "--help" does (no name holds a '?').
 std::vector<std::filesystem::path> arguments() {
     int count = 0;
     wchar_t** arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::filesystem::path> paths;
     for (int i = 1; arguments && i < count; ++i)
-        paths.emplace_back(arguments[i]);
+        paths.emplace_back(std::wstring_view(arguments[i]) == L"/?" ? L"--help" : arguments[i]);
     LocalFree(arguments);
     return paths;
 }
@@ -47,16 +48,21 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&commonControls);
-    // The export calls Excel from this, the window's thread, in its
-    // single-threaded apartment.
+    // The window's thread names its controls for screen readers through COM.
     const excel::ComApartment apartment;
 
     win32::MessageBoxReport report;
-    excel::ExcelServer spreadsheet;
-    DirectCall direct;
+    // The export calls the spreadsheet application from a worker thread;
+    // a question to the user is asked over the window, from its thread.
+    win32::WorkerLongCall longCall;
+    excel::ExcelServer spreadsheet([&](const std::u16string& question) {
+        bool retry = false;
+        longCall.onWindowThread([&] { retry = report.askRetry(question); });
+        return retry;
+    });
     const TagLibTitleReader titles;
     win32::ProgressSteps steps;
-    win32::Form1 form(report, spreadsheet, direct, titles, steps);
+    win32::Form1 form(report, spreadsheet, longCall, titles, steps);
     HWND window = form.create();
     if (!window)
         return 1;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace tavrosk::test {
@@ -24,40 +25,51 @@ struct NoView final : FileListView, FolderListView, NameOrder {
     }
 };
 
-// A call to the spreadsheet application during which the user clicks.
-struct ClickedMeanwhile final : LongCall {
+// A call to the spreadsheet application during which the user acts.
+struct ActedMeanwhile final : LongCall {
     void run(const std::function<void()>& call) override {
-        if (click)
-            std::exchange(click, {})();
+        if (act)
+            std::exchange(act, {})();
         call();
     }
-    std::function<void()> click;
+    std::function<void()> act;
 };
 
-// Both windows hand their events to the core; a click made while an export
-// waits on the spreadsheet application runs after it, once.
-TEST(Form1Core, RunsAClickMadeDuringAnExportAfterItOnce) {
+// Both windows hand their events to the core; one made while an export waits
+// on the spreadsheet application is dropped, neither run then nor after it:
+// the list stays on the clipboard, one workbook is made.
+TEST(Form1Core, DropsWhatTheUserDoesDuringAnExport) {
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tavrosk core test";
-    std::filesystem::create_directories(folder);
+    std::filesystem::create_directories(folder / "sub");
     std::ofstream(folder / "a.mp3").put('x');
-    FakeForm form;
-    NoView view;
-    RecordingReport report;
-    RecordingSpreadsheet spreadsheet{form.log};
-    ClickedMeanwhile call;
-    FakeTitleReader titles;
-    StepsHere steps;
-    Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet, call,
-                   titles, steps);
-    core.start({folder});
-    core.run(Action::SelectAllFiles);
-    call.click = [&] {
-        core.run(Action::AppendSelectedNames);
-        EXPECT_EQ(form.text1.value, u"") << "the click ran during the export";
+    const std::pair<const char*, std::function<void(Form1Core&)>> kMeanwhile[] = {
+        {"append", [](Form1Core& core) { core.run(Action::AppendSelectedNames); }},
+        {"a second export", [](Form1Core& core) { core.run(Action::ExportToSpreadsheet); }},
+        {"a folder dropped", [&](Form1Core& core) { core.drop({folder / "sub"}); }},
     };
-    core.run(Action::ExportToSpreadsheet);
-    EXPECT_EQ(form.text1.value, u"a.mp3\r\n");
-    EXPECT_TRUE(report.messages.empty());
+    for (const auto& [what, act] : kMeanwhile) {
+        FakeForm form;
+        NoView view;
+        RecordingReport report;
+        RecordingSpreadsheet spreadsheet{form.log};
+        ActedMeanwhile call;
+        FakeTitleReader titles;
+        StepsHere steps;
+        Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet,
+                       call, titles, steps);
+        core.start({folder});
+        core.run(Action::SelectAllFiles);
+        core.run(Action::AppendSelectedNames);
+        bool busy = false;
+        call.act = [&] { busy = core.busy(); act(core); };
+        core.run(Action::ExportToSpreadsheet);
+        EXPECT_TRUE(busy && !core.busy()) << what;
+        EXPECT_EQ(std::ranges::count(form.log.calls, "server.createApplication"), 1) << what;
+        EXPECT_EQ(form.text1.value + u"|" + form.clipboard.content.value_or(u"(none)") + u"|" +
+                      core.folders().path().filename().u16string(),
+                  u"|a.mp3\r\n|tavrosk core test") << what;
+        EXPECT_TRUE(report.messages.empty()) << what;
+    }
     std::filesystem::remove_all(folder);
 }
 

@@ -9,13 +9,14 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
-// Polls find() until it gives something, for up to ten seconds.
+// Polls find() until it gives something, for up to ten seconds (or limit).
 template <class Find>
-auto waitFor(Find find) {
+auto waitFor(Find find, int limit = 10000) {
     for (int waited = 0;; waited += 10) {
-        if (auto found = find(); found || waited > 10000)
+        if (auto found = find(); found || waited > limit)
             return found;
         Sleep(10);
     }
@@ -92,11 +93,16 @@ struct RunningExe {
         PostMessageW(control(tab), BM_CLICK, 0, 0);
         return answerBox();
     }
-    std::u16string answerBox() const {
-        HWND box = waitFor([this] { return ownWindow(L"#32770", L"タヴロスク作成支援ツール"); });
-        wchar_t text[256] = L"(no message box)";
-        GetDlgItemTextW(box, 0xFFFF, text, 256);  // the box's text is its static control 0xFFFF
-        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    // The text of the box over the window, closed with the button given;
+    // before is called once the box shows.
+    std::u16string answerBox(int button = IDOK, const std::function<void()>& before = {}) const {
+        // A busy application is asked for 10 s before the question shows.
+        HWND box = waitFor([this] { return ownWindow(L"#32770", L"タヴロスク作成支援ツール"); }, 20000);
+        wchar_t text[512] = L"(no message box)";
+        GetDlgItemTextW(box, 0xFFFF, text, 512);  // the box's text is its static control 0xFFFF
+        if (before)
+            before();
+        PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
         waitFor([&] { return !IsWindow(box); });
         return reinterpret_cast<const char16_t*>(text);
     }

@@ -4,23 +4,91 @@
 // comes (a line: object, member, kind, arguments, named arguments) and
 // answers each get or method call with a new such object, named after the
 // way it was reached ("App.Workbooks.Add"). Each new application object
-// reads from LOG.fault the number of the call (from 0) that is to fail, if
-// any. Whenever every object handed out has been released it writes "all
-// released"; it ends after a second without objects (or after a minute), so that the next
-// export finds it still running (Wine takes a second to start a server).
+// reads from LOG.fault the faults of the export, by the number of the call
+// (from 0), as words: "fail N" raises an exception at call N; "busy N K CODE"
+// turns call N away K times as busy (K read again at each) in the server's
+// message filter, as Excel does, and then (as some COM runtimes do not
+// consult the filter) K times from Invoke with CODE, an HRESULT or 0x800AC472
+// as Excel's exception; "slow N MS" answers call N
+// MS milliseconds late; "exit N" ends the process at call N; "start MS" (read
+// when the server starts) makes its first application object that late. Each object counts
+// its references: whenever every object handed out has been released it
+// writes "all released", and one released once too often is written too. It
+// ends after a second without objects (or after a minute), so that the next
+// export finds it still running (Wine takes a second to start a server), and
+// then writes "ended".
 #include <oaidl.h>
 
 #include <fstream>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
 
 std::ofstream logFile;
 std::string faultFile;
-long calls = 0, failAt = -1, objects = 0;  // objects: handed out and not yet released
+long calls = 0, objects = 0;  // objects: handed out and not yet released
 DWORD idleSince = GetTickCount();
+
+struct Faults {
+    long failAt = -1, busyAt = -1, busyTimes = 0, slowAt = -1, exitAt = -1;
+    unsigned long busyCode = 0, slowMs = 0;
+    long filtered = 0, rejected = 0;  // of busyTimes, by the filter and by Invoke
+
+    void read() {
+        *this = {};
+        std::ifstream in(faultFile);
+        for (std::string word; in >> word;) {
+            if (word == "fail")
+                in >> failAt;
+            else if (word == "busy")
+                in >> busyAt >> busyTimes >> std::hex >> busyCode >> std::dec;
+            else if (word == "slow")
+                in >> slowAt >> slowMs;
+            else if (word == "exit")
+                in >> exitAt;
+        }
+    }
+    // The file's count is read again each time, so that a test can end the
+    // rejections while the client waits.
+    bool turnsAway(long& count) {
+        if (calls != busyAt)
+            return false;
+        Faults now;
+        now.read();
+        return count < now.busyTimes && ++count;
+    }
+} faults;
+
+// A slow start: the first application object comes that late.
+DWORD startDelay = 0;
+
+DWORD readStartDelay() {
+    std::ifstream in(faultFile);
+    DWORD ms = 0;
+    for (std::string word; in >> word;)
+        if (word == "start")
+            in >> ms;
+    return ms;
+}
+
+// Excel's own way to say "busy": its message filter turns the call away
+// before it reaches the object.
+struct BusyFilter final : IMessageFilter {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_IUnknown || iid == IID_IMessageFilter ? this : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
+        return faults.turnsAway(faults.filtered) ? SERVERCALL_RETRYLATER : SERVERCALL_ISHANDLED;
+    }
+    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
+    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override { return PENDINGMSG_WAITDEFPROCESS; }
+};
 
 std::string utf8(const wchar_t* text, int length) {
     std::string out(static_cast<size_t>(length) * 3, '\0');
@@ -41,6 +109,10 @@ struct Recorder final : IDispatch {
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(++references); }
     ULONG STDMETHODCALLTYPE Release() override {
+        if (references == 0) {
+            logFile << name << " released once too often" << std::endl;
+            return 0;
+        }
         if (--references == 0 && --objects == 0) {  // kept, not deleted: a late call must not crash it
             logFile << "all released" << std::endl;
             idleSince = GetTickCount();
@@ -67,8 +139,20 @@ struct Recorder final : IDispatch {
         }
         for (UINT i = 0; i < params->cNamedArgs; ++i)
             line += " named " + std::to_string(params->rgdispidNamedArgs[i]);
+        if (faults.turnsAway(faults.rejected)) {
+            logFile << line << " busy" << std::endl;
+            if (faults.busyCode != 0x800AC472)
+                return static_cast<HRESULT>(faults.busyCode);
+            *exception = EXCEPINFO{};
+            exception->scode = static_cast<HRESULT>(faults.busyCode);
+            return DISP_E_EXCEPTION;
+        }
         logFile << line << std::endl;
-        if (calls++ == failAt) {
+        if (calls == faults.exitAt)
+            ExitProcess(3);
+        if (calls == faults.slowAt)
+            Sleep(faults.slowMs);
+        if (calls++ == faults.failAt) {
             *exception = EXCEPINFO{};
             exception->scode = static_cast<HRESULT>(0x800A03ECL);
             exception->bstrDescription = SysAllocString(L"recorded refusal");
@@ -91,7 +175,8 @@ struct Factory final : IClassFactory {
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
         calls = 0;
-        std::ifstream(faultFile) >> failAt;
+        faults.read();
+        Sleep(std::exchange(startDelay, 0));
         auto* application = new Recorder("App");
         const HRESULT hr = application->QueryInterface(iid, out);
         application->Release();
@@ -106,6 +191,9 @@ int main(int, char** argv) {
     logFile.open(argv[1], std::ios::app);  // COM starts it as registered: LOG -Embedding
     faultFile = argv[1] + std::string(".fault");
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    BusyFilter filter;
+    CoRegisterMessageFilter(&filter, nullptr);
+    startDelay = readStartDelay();
     CLSID id;
     CLSIDFromString(TAVROSK_RECORDER_CLASS, &id);
     Factory factory;
@@ -119,4 +207,5 @@ int main(int, char** argv) {
         DispatchMessageW(&message);
     CoRevokeClassObject(cookie);
     CoUninitialize();
+    logFile << "ended" << std::endl;
 }

@@ -6,11 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -87,23 +89,133 @@ const std::pair<std::string, std::u16string> kExport[] = {
     {kSheet + ".Columns.EntireColumn AutoFit method", u"Excel で A 列の幅を合わせられません。"},
 };
 
-// The export's calls up to count, and the end of the server, as it writes them.
-std::string calls(size_t count) {
+// The export's calls up to count, and the end of the server, as it writes
+// them (none when it ended itself).
+std::string calls(size_t count, bool released = true) {
     std::string text;
     for (size_t i = 0; i < count; ++i)
         text += kExport[i].first + "\n";
-    return text + "all released\n";
+    return released ? text + "all released\n" : text;
 }
 
-// What the server wrote for one export, made after the server was told
-// which call to fail (none: -1).
-std::string exportLog(const fs::path& log, int failAt, const std::function<void()>& click) {
+// The server's log without the lines that say a call was turned away as
+// busy, which are counted, or that it has ended.
+std::string withoutBusy(const std::string& log, int& busy) {
+    std::string kept;
+    busy = 0;
+    for (size_t at = 0, end; (end = log.find('\n', at)) != std::string::npos; at = end + 1) {
+        const std::string line = log.substr(at, end + 1 - at);
+        if (line.ends_with(" busy\n"))
+            ++busy;
+        else if (line != "ended\n")
+            kept += line;
+    }
+    return kept;
+}
+
+// What the server wrote for one export, made after the server was told its
+// faults.
+std::string exportLog(const fs::path& log, const std::string& faults, const std::function<void()>& click,
+                      const std::function<bool(const std::string&)>& done = {}) {
     const size_t before = readAll(log).size();
-    std::ofstream(log.string() + ".fault") << failAt;
+    std::ofstream(log.string() + ".fault") << faults;
     click();
-    waitFor([&] { const std::string text = readAll(log); return text.size() > before && text.ends_with("released\n"); });
+    waitFor([&] {
+        const std::string text = readAll(log).substr(before);
+        return done ? done(text) : text.ends_with("released\n");
+    }, 20000);
     return readAll(log).substr(before);
 }
+
+void registerServer(const wchar_t* progId, const fs::path& log) {
+    const std::wstring server = std::wstring(L"\"" TAVROSK_SERVER L"\" \"") + log.wstring() + L"\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(progId) + L"\\CLSID").c_str(), nullptr, REG_SZ,
+                    TAVROSK_RECORDER_CLASS, sizeof TAVROSK_RECORDER_CLASS);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"CLSID\\" TAVROSK_RECORDER_CLASS L"\\LocalServer32", nullptr, REG_SZ,
+                    server.c_str(), static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
+}
+
+// How the window did while it waited: its longest answer to WM_NULL, whether
+// Windows ever called it hung, whether the cursor over it was ever the one
+// it shows there when it does not wait (a cursor of another process cannot
+// be read here, so the wait cursor is known by being another), or not that
+// one again afterwards.
+struct Waited {
+    DWORD longest = 0;
+    bool hung = false, otherCursor = false;
+};
+
+HCURSOR shownCursor() {
+    CURSORINFO cursor{};
+    cursor.cbSize = sizeof cursor;
+    GetCursorInfo(&cursor);
+    return cursor.hCursor;
+}
+
+// Clicks "To  Excel" and watches the window until the export is done, with
+// the mouse over TextBox 1; a second click, made meanwhile, must start
+// nothing.
+Waited clickWatching(const RunningExe& tool, const fs::path& log, size_t before) {
+    RECT field{};
+    GetWindowRect(tool.control(Text1), &field);
+    SetCursorPos((field.left + field.right) / 2, (field.top + field.bottom) / 2);
+    Sleep(200);
+    const HCURSOR idle = shownCursor();
+    PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
+    Waited waited;
+    const DWORD start = GetTickCount();
+    while (!readAll(log).substr(before).ends_with("released\n") && GetTickCount() - start < 20000) {
+        const DWORD asked = GetTickCount();
+        DWORD_PTR answer = 0;
+        if (!SendMessageTimeoutW(tool.window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer))
+            waited.longest = std::max<DWORD>(waited.longest, 1000);
+        waited.longest = std::max(waited.longest, GetTickCount() - asked);
+        waited.hung |= IsHungAppWindow(tool.window) != FALSE;
+        // The first moment is the click's, before the wait begins.
+        waited.otherCursor |= GetTickCount() - start > 300 && shownCursor() == idle;
+        if (GetTickCount() - start > 1000 && GetTickCount() - start < 1100)
+            PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
+        Sleep(50);
+    }
+    Sleep(300);  // a second export would have begun by now
+    waited.otherCursor |= shownCursor() != idle;
+    return waited;
+}
+
+const std::u16string kBusy = u"Excel が応答しません。Excel で入力中のセルや開いているダイアログを閉じてから［再試行］を押してください。"
+                             u"\n［キャンセル］を押すと中止します。リストはクリップボードにあります。",
+                     kOnClipboard = u"リストはクリップボードにあります（TextBox 1 には Ctrl+Z で戻せます）。";
+
+// What a real Excel does to an export, and what the user sees of it: the
+// boxes answered in turn (a blank answer leaves the window watched while it
+// waits), the server's calls (and how many were turned away as busy; -1:
+// some), the boxes' texts.
+struct Fault {
+    const char* what;
+    const wchar_t* registeredAs;  // none: nothing registered
+    std::string faults;
+    std::vector<int> answers;
+    std::string log;
+    int busy;
+    std::u16string messages;
+};
+
+const Fault kFaults[] = {
+    {"a 7 s start, watched", L"Excel.Application", "start 7000", {0}, calls(12), 0, u""},
+    {"a 7 s call, watched", L"Excel.Application", "slow 2 7000", {0}, calls(12), 0, u""},
+    {"busy, answered from Invoke, below the limit", L"Excel.Application", "busy 2 3 8001010A", {}, calls(12), 3, u""},
+    {"busy as Excel's own exception", L"Excel.Application", "busy 5 2 800AC472", {}, calls(12), 2, u""},
+    {"the call rejected", L"Excel.Application", "busy 0 2 80010001", {}, calls(12), 2, u""},
+    {"busy past the limit, then 再試行", L"Excel.Application", "busy 2 1000 8001010A", {IDRETRY}, calls(12), -1,
+     kBusy},
+    {"busy past the limit, then キャンセル", L"Excel.Application", "busy 2 1000 80010001", {IDCANCEL, IDOK}, calls(2),
+     -1, kBusy + u"|" + kExport[2].second},
+    {"the server ends midway", L"Excel.Application", "exit 3", {IDOK}, calls(4, false), 0,
+     kExport[3].second + u"\nExcel が終了したか、応答できなくなりました。リストはクリップボードにあります。"},
+    {"only KET.Application", L"KET.Application", "", {}, calls(12), 0, u""},
+    {"nothing registered", nullptr, "", {IDOK}, "", 0,
+     u"この PC には Excel がインストールされていません。\n" + kOnClipboard + u"ほかのアプリケーションに貼り付けて使えます。"},
+};
 
 void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std::u16string& names) {
     // The export, to the recording server registered as Excel (logging to
@@ -111,26 +223,57 @@ void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std:
     // nothing called after it, every object released, the list on the
     // clipboard.
     const fs::path log = folder / "calls.txt";
-    const std::wstring server = std::wstring(L"\"" TAVROSK_SERVER L"\" \"") + log.wstring() + L"\"";
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"Excel.Application\\CLSID", nullptr, REG_SZ, TAVROSK_RECORDER_CLASS,
-                    sizeof TAVROSK_RECORDER_CLASS);
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"CLSID\\" TAVROSK_RECORDER_CLASS L"\\LocalServer32", nullptr, REG_SZ,
-                    server.c_str(), static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
-    EXPECT_EQ(exportLog(log, -1, [&] { tool.click(Command7); }), calls(std::size(kExport)));
+    registerServer(L"Excel.Application", log);
+    EXPECT_EQ(exportLog(log, "", [&] { tool.click(Command7); }), calls(std::size(kExport)));
     EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
     for (size_t at = 0; at < std::size(kExport); ++at) {
         tool.click(Command2);
         std::u16string message;
-        EXPECT_EQ(exportLog(log, static_cast<int>(at), [&] { message = tool.clickForMessage(Command7); }), calls(at + 1));
+        EXPECT_EQ(exportLog(log, "fail " + std::to_string(at), [&] { message = tool.clickForMessage(Command7); }),
+                  calls(at + 1));
         EXPECT_EQ(message, kExport[at].second);
         EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
     }
 
-    // With no Excel registered: the message, and the list on the clipboard.
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
+    // Each fault, from the list in TextBox 1: the messages, the calls made,
+    // every object released (exactly), the list on the clipboard and back
+    // with Ctrl+Z.
     tool.click(Command2);
-    EXPECT_EQ(tool.clickForMessage(Command7), u"Excel を起動できません。");
-    EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
+    for (const Fault& f : kFaults) {
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
+        if (f.registeredAs)
+            registerServer(f.registeredAs, log);
+        if (f.faults.starts_with("start"))  // the server still running from the last export goes first
+            waitFor([&] { return readAll(log).ends_with("ended\n"); });
+        std::u16string messages;
+        Waited waited;
+        const std::string made = exportLog(log, f.faults, [&] {
+            if (f.answers == std::vector<int>{0})
+                return waited = clickWatching(tool, log, readAll(log).size()), void();
+            PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
+            for (const int answer : f.answers)
+                messages += (messages.empty() ? u"" : u"|") + tool.answerBox(answer, [&] {
+                    if (answer == IDRETRY)  // the server answers from now on
+                        std::ofstream(log.string() + ".fault") << "busy 2 0 8001010A";
+                });
+        }, [&](const std::string& text) {
+            // The boxes have been answered: what is left is the releases.
+            int ignored = 0;
+            return !f.log.ends_with("released\n") || withoutBusy(text, ignored).ends_with("released\n");
+        });
+        int busy = 0;
+        EXPECT_EQ(withoutBusy(made, busy), f.log) << f.what;
+        EXPECT_TRUE(f.busy < 0 ? busy > 0 : busy == f.busy) << f.what << ": " << busy << " turned away";
+        EXPECT_EQ(messages, f.messages) << f.what;
+        EXPECT_LT(waited.longest, 200u) << f.what;
+        EXPECT_FALSE(waited.hung || waited.otherCursor) << f.what;
+        EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names) << f.what;
+        type(tool, Text1, u"\x1A");
+        EXPECT_EQ(tool.text(Text1), names) << f.what;
+    }
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
 }
 
 } // namespace

@@ -87,12 +87,15 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     tool.close();
 
     // A path that cannot be opened is said over the window, shown first;
-    // --help answers in a box.
-    RunningExe missing, help;
+    // --help, and the Windows way, /?, answer in a box.
+    RunningExe missing;
     ASSERT_TRUE(missing.start(TAVROSK_EXE, temp, L"\"" + std::wstring(temp) + L"gone\""));
     EXPECT_NE(missing.answerBox().find(u"見つかりません"), std::u16string::npos);
-    ASSERT_TRUE(help.start(TAVROSK_EXE, temp, L"--help", false));
-    EXPECT_TRUE(help.answerBox().starts_with(u"使い方: tavrosk"));
+    for (const wchar_t* asking : {L"--help", L"/?"}) {
+        RunningExe help;
+        ASSERT_TRUE(help.start(TAVROSK_EXE, temp, asking, false));
+        EXPECT_TRUE(help.answerBox().starts_with(u"使い方: tavrosk")) << asking;
+    }
     // The folder stays behind in Wine's temporary folder of the build's own
     // prefix: the runtime removes no path that long.
 }
