@@ -52,6 +52,9 @@ public:
     void run(Action action);
     // Any other event of the user's (a drive picked, a folder row opened).
     void handle(std::function<void()> event);
+    // The drive list is about to open, or the system's drives have changed:
+    // the drives are listed anew and a folder that has gone is left.
+    void drivesChanged();
 
     // Start-up: shows the folder the command line's paths name (a folder, or
     // a file's folder with the given files selected), or the current folder
