@@ -84,9 +84,9 @@ private:
     Held application_;
 };
 
-} // namespace
-
-HRESULT CreateExcelApplication(IDispatch** application) {
+// CLSIDFromProgID("Excel.Application"), then CoCreateInstance of its
+// IDispatch from the Excel program (a local server) on this machine.
+HRESULT createExcelApplication(IDispatch** application) {
     CLSID clsid{};
     const HRESULT hr = CLSIDFromProgID(L"Excel.Application", &clsid);
     if (FAILED(hr))
@@ -94,7 +94,7 @@ HRESULT CreateExcelApplication(IDispatch** application) {
     return CoCreateInstance(clsid, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, reinterpret_cast<void**>(application));
 }
 
-ExcelServer::ExcelServer(ApplicationFactory factory) : factory_(std::move(factory)) {}
+} // namespace
 
 std::unique_ptr<SpreadsheetApplication> ExcelServer::createApplication() {
     auto apartment = std::make_shared<ComApartment>();
@@ -102,7 +102,7 @@ std::unique_ptr<SpreadsheetApplication> ExcelServer::createApplication() {
         throw OperationFailed(std::u16string(kCannotStart),
                               "CoInitializeEx failed with HRESULT " + HresultText(apartment->result()));
     ComRef<IDispatch> application;
-    const HRESULT hr = factory_(application.put());
+    const HRESULT hr = createExcelApplication(application.put());
     if (FAILED(hr))
         throw OperationFailed(std::u16string(kCannotStart),
                               "creating Excel.Application failed with HRESULT " + HresultText(hr));
