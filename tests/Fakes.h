@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <vector>
@@ -86,8 +87,7 @@ struct FakeViews final : FileListView, FolderListView, NameOrder {
     }
     std::vector<std::size_t> sorted(const std::vector<std::u16string>& names) const override {
         std::vector<std::size_t> order(names.size());
-        for (std::size_t i = 0; i < order.size(); ++i)
-            order[i] = i;
+        std::iota(order.begin(), order.end(), 0);
         std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
         return order;
     }

@@ -139,8 +139,10 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     std::error_code ignored;
     fs::remove_all(folder, ignored);
     fs::create_directories(folder / "sub");
-    for (const char* name : {"2 a.wav", "10 b.MP3", "1 c.ogg", "x.mid"})
+    for (const char* name : {"2 a.wav", "10 b.MP3", "1 c.ogg", "x.mid", "hidden.wav", "system.wav", ".dot.wav"})
         std::ofstream(folder / name).put('x');
+    SetFileAttributesW((folder / "hidden.wav").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((folder / "system.wav").c_str(), FILE_ATTRIBUTE_SYSTEM);
     RunningExe tool;
     ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
     layout(tool);
@@ -154,7 +156,7 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     EXPECT_NE(tool.answerBox().find(u"見つかりません"), std::u16string::npos);
     EXPECT_EQ(SendMessageW(dir1, LB_GETCURSEL, 0, 0), open);
 
-    // The list flow, in natural order.
+    // The list flow: hidden and system files left out, natural order.
     const std::u16string names = u"1 c.ogg\r\n2 a.wav\r\n10 b.MP3\r\nx.mid\r\n", titles = u"1 c\r\n2 a\r\n10 b\r\nx\r\n";
     tool.click(Command1);
     tool.click(Command2);
