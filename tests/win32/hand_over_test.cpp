@@ -1,10 +1,12 @@
 // The real tavrosk.exe handed a folder: started on a file in a folder whose
-// path is longer than 260 characters, given a drop, a path no conversion
-// to UTF-8 takes, and the keyboard's Enter on owner-drawn buttons.
+// path is longer than 260 characters, given a drop, losing its open folder,
+// a path no conversion to UTF-8 takes, and the keyboard's Enter on
+// owner-drawn buttons.
 #include "RunningExe.h"
 
 #include <gtest/gtest.h>
 
+#include <dbt.h>
 #include <shlobj.h>
 
 #include <string>
@@ -73,6 +75,16 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     // A file dropped: its folder, with it selected.
     drop(tool, folder + L"\\3.mp3");
     EXPECT_TRUE(waitFor([&] { return selected(tool) == 1; }));
+
+    // The open folder goes away (its medium taken out): on the system's
+    // word that the devices changed, its nearest ancestor opens.
+    for (const wchar_t* name : {L"1.mp3", L"2.mp3", L"3.mp3"})
+        DeleteFileW(extended(folder + L"\\" + name).c_str());
+    RemoveDirectoryW(extended(folder).c_str());
+    SendMessageW(tool.window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
+    tool.click(Command6);
+    const std::wstring parent = folder.substr(0, folder.rfind(L'\\'));
+    EXPECT_TRUE(tool.text(Text1).ends_with(u"\r\n" + std::u16string(parent.begin(), parent.end()) + u"\r\n"));
     tool.close();
 
     // A path that cannot be opened is said over the window, shown first,
