@@ -121,7 +121,8 @@ TEST(MultiSelectFileList, KeepsTheSelectionAndTellsTheViewOncePerChange) {
         int raised;
         std::vector<std::size_t> scrolled;
     } cases[] = {
-        {[](List& l) { l.setSelected(1, true), l.setSelected(2, true), l.setSelected(4, true); }, {{1, 2}, {4, 4}}, 1, {}},
+        {[](List& l) { l.setSelected(1, true), l.setSelected(2, true), l.setSelected(4, true); },
+         {{1, 2}, {4, 4}}, 1, {}},
         {[](List& l) { l.setSelected(1, true), l.setSelected(1, true), l.setSelected(3, false); }, {{1, 1}}, 1, {}},
         {[](List& l) { l.setSelected(0, true), l.setSelected(0, false); }, {}, 1, {}},
         // The user's own selection is in the view already; ranges past the

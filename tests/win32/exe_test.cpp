@@ -165,7 +165,8 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     const fs::path medium = L"Z:" + (fs::path(_wgetenv(L"WINEPREFIX")) / "medium").wstring();
     fs::remove(medium);
     SendMessageW(drive1, CB_SETCURSEL, static_cast<WPARAM>(y), 0);
-    PostMessageW(tool.window, WM_COMMAND, MAKEWPARAM(1000 + Drive1, CBN_SELCHANGE), reinterpret_cast<LPARAM>(drive1));
+    PostMessageW(tool.window, WM_COMMAND, MAKEWPARAM(1000 + Drive1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(drive1));
     EXPECT_TRUE(tool.answerBox().starts_with(u"ドライブ「"));
     EXPECT_EQ(SendMessageW(drive1, CB_GETCURSEL, 0, 0), home);
     fs::create_directory(medium);
