@@ -58,6 +58,10 @@ void Form1Core::handle(std::function<void()> event) {
     running_ = false;
 }
 
+void Form1Core::drivesChanged() {
+    handle([this] { OnDrivesChanged(state_); });
+}
+
 bool Form1Core::showStartFolder(const std::filesystem::path& folder, const std::vector<std::filesystem::path>& files) {
     bool shown = false;
     RunCommand(report_, [&] {

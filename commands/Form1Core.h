@@ -59,6 +59,9 @@ public:
     void handle(std::function<void()> event);
     // An event is running; the window shows the wait cursor.
     bool busy() const { return running_; }
+    // The drive list is about to open, or the system's drives have changed:
+    // the drives are listed anew and a folder that has gone is left.
+    void drivesChanged();
 
     // Start-up: shows the folder the command line's paths name (a folder, or
     // a file's folder with the given files selected), or the current folder

@@ -15,9 +15,13 @@ class SharedFolderRead;
 struct FolderRow {
     std::filesystem::path path;
     std::u16string text;  // the folder's name as shown, or a root's path
-    int depth;            // its indent: 0 for the root
+    int indent;           // 0 for the root, one more a level, at most kDeepestIndent
     bool open;            // the open folder and its ancestors; its subfolders are closed
 };
+
+// Past a few levels the indent stops growing, so that a deep folder's name
+// keeps the list's width; the ancestors from there on share one indent.
+constexpr int kDeepestIndent = 4;
 
 // The folder list as the window's toolkit shows it.
 class FolderListView {
@@ -32,7 +36,8 @@ public:
 // down and the open folder, each as an open folder, then its subfolders in
 // the platform's order. Opening a row (a double-click, or Enter) makes it
 // the open folder; opening the open folder's own row changes nothing, so
-// the file list keeps its selection.
+// the file list keeps its selection. A folder that cannot be opened leaves
+// the list showing the open folder, chosen, as before.
 class ClassicFolderList final : public FolderList {
 public:
     ClassicFolderList(FolderListView& view, SharedFolderRead& reading, const NameOrder& order)
@@ -53,6 +58,7 @@ private:
     const NameOrder& order_;
     std::filesystem::path current_;
     std::vector<FolderRow> rows_;
+    std::size_t currentRow_ = 0;
 };
 
 } // namespace tavrosk

@@ -68,7 +68,7 @@ std::optional<std::filesystem::path> pathFromFileUri(std::string_view uri) {
 
 [[noreturn]] void cannotOpen(const std::filesystem::path& path, std::u16string_view reason, std::string cause) {
     throw OperationFailed(u"「" + PathText(path) + u"」を開けません。\n" + std::u16string(reason),
-                          "opening " + path.string() + ": " + cause);
+                          "opening " + PathCause(path) + ": " + cause);
 }
 
 } // namespace

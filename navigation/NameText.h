@@ -8,12 +8,14 @@ namespace tavrosk {
 // A path or file name as text. On POSIX each name of the path is read as
 // UTF-8; a name that is not UTF-8 but plainly CP932 (legacy Japanese) is read
 // as CP932; otherwise each byte sequence that is not UTF-8 becomes U+FFFD, so
-// that any name the file system holds can be shown.
+// that any name the file system holds can be shown. On Windows names are
+// UTF-16 and taken unit for unit.
 std::u16string PathText(const std::filesystem::path& path);
 
-// The path a text names, as the file system spells it (UTF-8 on POSIX).
-// Throws OperationFailed for a text that cannot be a path.
-std::filesystem::path PathFromText(const std::u16string& text);
+// A path for a failure's technical cause: UTF-8 on every platform, for any
+// name the file system holds (names PathText cannot read, and on Windows a
+// surrogate without its pair, become U+FFFD).
+std::string PathCause(const std::filesystem::path& path);
 
 // A file name as the list shows and appends it. Characters that would break
 // the one-line-per-file list or be invisible (C0 controls, DEL, NEL, line and

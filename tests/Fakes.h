@@ -9,12 +9,17 @@
 #include "export/SpreadsheetServer.h"
 #include "model/FormState.h"
 #include "model/TitleReader.h"
+#include "navigation/ClassicFolderList.h"
+#include "navigation/MultiSelectFileList.h"
+#include "navigation/NameOrder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <map>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <thread>
@@ -80,8 +85,32 @@ struct FakeFolderList final : FolderList {
 };
 
 struct FakeDriveList final : DriveList {
-    std::filesystem::path drive() const override { return {}; }
-    void showDriveOf(const std::filesystem::path&) override {}
+    std::filesystem::path drive() const override { return picked; }
+    void showDriveOf(const std::filesystem::path& folder) override { shownFor = folder; }
+    std::filesystem::path picked, shownFor;
+};
+
+// The views of the core's file and folder lists, recording what they are
+// told, and a name order of the test's own: by code unit.
+struct FakeViews final : FileListView, FolderListView, NameOrder {
+    void showNames(std::size_t) override {}
+    void selectionChanged() override { ++selectionRaised; }
+    void scrollTo(std::size_t position) override { scrolledTo.push_back(position); }
+    void showRows(const std::vector<FolderRow>& shown, std::size_t current) override {
+        rows = shown;
+        currentRow = current;
+        ++rowsShown;
+    }
+    std::vector<std::size_t> sorted(const std::vector<std::u16string>& names) const override {
+        std::vector<std::size_t> order(names.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return names[a] < names[b]; });
+        return order;
+    }
+    int selectionRaised = 0, rowsShown = 0;
+    std::vector<std::size_t> scrolledTo;
+    std::vector<FolderRow> rows;
+    std::size_t currentRow = 0;
 };
 
 struct FakeClipboard final : Clipboard {

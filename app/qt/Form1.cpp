@@ -119,7 +119,7 @@ Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& lo
 
     listText_ = new ListTextField(*controlNamed<QPlainTextEdit>(*this, "Text1"));
     extraExtension_ = std::make_unique<LineTextField>(*controlNamed<QLineEdit>(*this, "Text2"));
-    drives_ = new DriveListAdapter(*controlNamed<QComboBox>(*this, "Drive1"));
+    drives_ = new DriveListAdapter(*controlNamed<QComboBox>(*this, "Drive1"), [this] { core_->drivesChanged(); });
     folders_ = new FolderListAdapter(*controlNamed<QTreeWidget>(*this, "Dir1"), [this](std::size_t row) {
         core_->handle([this, row] { core_->folders().openRow(row); });
     });

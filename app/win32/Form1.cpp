@@ -8,6 +8,7 @@
 #include "app/win32/WideText.h"
 
 #include <commctrl.h>
+#include <dbt.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -299,6 +300,8 @@ void Form1::command(int id, int code) {
     const std::string_view name = source->name;
     if (name == "Drive1" && code == CBN_SELCHANGE)
         core_->handle([this] { drive1_->picked(); });
+    else if (name == "Drive1" && code == CBN_DROPDOWN)
+        core_->drivesChanged();
     else if (name == "Dir1" && code == LBN_DBLCLK)
         openChosenFolder();
     else if (name == "File1" && code == LBN_SELCHANGE)
@@ -403,6 +406,11 @@ LRESULT Form1::handle(UINT message, WPARAM w, LPARAM l) {
         else
             DestroyWindow(window_);
         return 0;
+    case WM_DEVICECHANGE:
+        // A medium in or out, a stick plugged in or pulled.
+        if (w == DBT_DEVICEARRIVAL || w == DBT_DEVICEREMOVECOMPLETE)
+            core_->drivesChanged();
+        return TRUE;
     case WM_DRAWITEM:
         drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
         return TRUE;

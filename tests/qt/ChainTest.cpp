@@ -1,7 +1,6 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
-#include <QScopeGuard>
 
 #include <sys/mount.h>
 #include <sys/stat.h>
@@ -40,73 +39,105 @@ TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReporte
     makeFile("アルバム/01 曲.mp3");
     makeFile("gone/a.mp3");
     open(folder());
-    click("Command1");
     auto* dir1 = control<QTreeWidget>("Dir1");
-    // Its current row is the open folder: opening that changes nothing.
-    QTest::keyClick(dir1, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(control<QListView>("File1")->selectionModel()->selectedRows().size(), 1);
-
     openRow(dir1, QStringLiteral("アルバム"));
     EXPECT_EQ(form->state().dir1.path(), folder("アルバム"));
     EXPECT_EQ(fileNames(), QStringList({"01 曲.mp3"}));
-    EXPECT_TRUE(control<QListView>("File1")->selectionModel()->selectedRows().isEmpty());
 
+    // The failed folder's row does not stay chosen: the open folder's is.
     open(folder());
     form->state().text1.setText(u"my list\r\n");
     std::filesystem::remove_all(folder("gone"));
     openRow(dir1, QStringLiteral("gone"));
     EXPECT_NE(takeFailure().find(folder("gone").u16string()), std::u16string::npos);
     EXPECT_EQ(form->state().dir1.path(), folder());
+    EXPECT_EQ(dir1->currentItem()->text(0).toStdString(), folder().filename().string());
     EXPECT_EQ(fileNames(), QStringList({"top.mp3"}));
     EXPECT_EQ(text1(), u"my list\r\n");
 }
 
-TEST_F(WindowTest, TheDriveListShowsTheVolumesAndAPickedDriveOpensItsRoot) {
-    // A volume of the test's own: a bind mount under /media, which needs root.
-    makeFile("usb/曲.mp3");
-    const std::filesystem::path usb = "/media/tavrosk-test-" + std::to_string(getpid());
-    std::filesystem::create_directories(usb);
-    std::error_code ignored;
-    const auto atEnd = qScopeGuard([&] {
-        ::umount(usb.c_str());
-        std::filesystem::remove(usb, ignored);
-    });
-    if (::mount(folder("usb").c_str(), usb.c_str(), nullptr, MS_BIND, nullptr) != 0)
-        GTEST_SKIP() << "mounting a test volume needs root";
-    form->core().start({folder()});
-    auto* drive1 = control<QComboBox>("Drive1");
-    QStringList roots;
-    for (int i = 0; i < drive1->count(); ++i)
-        roots.push_back(drive1->itemData(i).toString());
-    EXPECT_TRUE(roots.contains(QStringLiteral("/")));
-    ASSERT_TRUE(roots.contains(QString::fromStdString(usb)));
-    for (const char* pseudo : {"/proc", "/sys", "/dev", "/dev/shm", "/run"})
-        EXPECT_FALSE(roots.contains(QLatin1String(pseudo))) << pseudo;
+TEST_F(WindowTest, EveryRowOfADeepFolderIsReadableAndTellsItsPath) {
+    const std::string deep = "深い階層のフォルダ/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/20/最後のフォルダ";
+    makeFile(QByteArray::fromStdString(deep + "/サブフォルダ/x.mp3"));
+    open(folder(deep));
+    auto* dir1 = control<QTreeWidget>("Dir1");
+    QTreeWidgetItem* last = dir1->findItems(QStringLiteral("サブフォルダ"), Qt::MatchExactly | Qt::MatchRecursive).at(0);
+    const QRect row = dir1->visualItemRect(last);
+    // Room for more than the name, past an indent of a few levels.
+    EXPECT_LT(row.left() + dir1->fontMetrics().horizontalAdvance(last->text(0)) + 40, dir1->viewport()->width());
+    EXPECT_EQ(last->toolTip(0).toStdString(), folder(deep + "/サブフォルダ").string());
+}
 
-    // Picked by keyboard, which opens each drive passed on the way; returns
-    // the folder open before the last step.
-    const auto pick = [&](const std::filesystem::path& root) {
-        drive1->setFocus();
-        const int target = static_cast<int>(roots.indexOf(QString::fromStdString(root)));
-        std::filesystem::path before;
-        while (drive1->currentIndex() != target) {
-            before = form->state().dir1.path();
-            QTest::keyClick(drive1, drive1->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-        }
-        return before;
+// A volume of the test's own: a bind mount under /media, which needs root.
+// A file's mount is a volume that cannot be opened.
+struct TestVolume {
+    TestVolume(const std::filesystem::path& source, const std::string& name)
+        : source(source), root("/media/tavrosk-" + name + "-" + std::to_string(getpid())) {}
+    ~TestVolume() { unmount(); }
+    bool mount() {
+        if (std::filesystem::is_directory(source))
+            std::filesystem::create_directories(root);
+        else
+            std::ofstream{root};
+        return ::mount(source.c_str(), root.c_str(), nullptr, MS_BIND, nullptr) == 0;
+    }
+    void unmount() {
+        ::umount(root.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(root, ignored);
+    }
+    std::filesystem::path source, root;
+};
+
+TEST_F(WindowTest, TheDriveListFollowsTheVolumesAndAFailedPickCanBeMadeAgain) {
+    makeFile("usb/曲.mp3");
+    makeFile("file");
+    TestVolume usb(folder("usb"), "usb"), broken(folder("file"), "broken");
+    // Mounted after the start: the list shows it once it opens.
+    if (!usb.mount() || !broken.mount())
+        GTEST_SKIP() << "mounting a test volume needs root";
+    auto* drive1 = control<QComboBox>("Drive1");
+    const auto roots = [&] {
+        QStringList roots;
+        for (int i = 0; i < drive1->count(); ++i)
+            roots.push_back(drive1->itemData(i).toString());
+        return roots.join(u' ') + u' ';
     };
-    pick(usb);
-    EXPECT_EQ(form->state().dir1.path(), usb);
+    const QString usbRoot = QString::fromStdString(usb.root) + u' ';
+    EXPECT_FALSE(roots().contains(usbRoot));
+    QTest::mouseClick(drive1, Qt::LeftButton);
+    drive1->hidePopup();
+    EXPECT_TRUE(roots().contains(u"/ ") && roots().contains(usbRoot)) << roots().toStdString();
+    for (const char* pseudo : {"/proc ", "/sys ", "/dev ", "/dev/shm ", "/run "})
+        EXPECT_FALSE(roots().contains(QLatin1String(pseudo))) << pseudo;
+
+    const QString before = drive1->currentData().toString();
+    const auto pick = [&](const std::filesystem::path& root) {
+        const int index = drive1->findData(QString::fromStdString(root));
+        drive1->setCurrentIndex(index);
+        emit drive1->activated(index);
+        QCoreApplication::processEvents();
+    };
+    pick(usb.root);
+    EXPECT_EQ(form->state().dir1.path(), usb.root);
     EXPECT_EQ(fileNames(), QStringList({"曲.mp3"}));
 
-    // The medium is taken out: picking it again says so and the lists stay.
-    pick("/");
-    ASSERT_EQ(::umount(usb.c_str()), 0);
-    std::filesystem::remove(usb);
-    const std::filesystem::path before = pick(usb);
-    EXPECT_NE(takeFailure().find(usb.u16string()), std::u16string::npos);
-    EXPECT_EQ(form->state().dir1.path(), before);
+    // Taken out while open: the list, opened, shows the nearest folder left.
+    usb.unmount();
+    QTest::keyClick(drive1, Qt::Key_F4);
+    drive1->hidePopup();
+    EXPECT_EQ(form->state().dir1.path(), "/media");
+    EXPECT_FALSE(roots().contains(usbRoot));
+
+    // A drive that cannot be opened is said, and the list shows the drive
+    // still open, so that picking it again tries again.
+    open(folder());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        pick(broken.root);
+        EXPECT_TRUE(takeFailure().starts_with(u"ドライブ「" + broken.root.u16string() + u"」を開けません。"));
+        EXPECT_EQ(form->state().dir1.path(), folder());
+        EXPECT_EQ(drive1->currentData().toString(), before);
+    }
 }
 
 } // namespace

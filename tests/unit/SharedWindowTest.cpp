@@ -3,7 +3,6 @@
 #include "commands/Form1Core.h"
 #include "commands/UndoableTextField.h"
 #include "export/LongCall.h"
-#include "navigation/NameOrder.h"
 #include "tests/Fakes.h"
 
 #include <gtest/gtest.h>
@@ -13,17 +12,6 @@
 
 namespace tavrosk::test {
 namespace {
-
-// The lists' views, showing nothing; the test's folder holds one name.
-struct NoView final : FileListView, FolderListView, NameOrder {
-    void showNames(std::size_t) override {}
-    void selectionChanged() override {}
-    void scrollTo(std::size_t) override {}
-    void showRows(const std::vector<FolderRow>&, std::size_t) override {}
-    std::vector<std::size_t> sorted(const std::vector<std::u16string>& names) const override {
-        return std::vector<std::size_t>(names.size());
-    }
-};
 
 // A call to the spreadsheet application during which the user acts.
 struct ActedMeanwhile final : LongCall {
@@ -49,7 +37,7 @@ TEST(Form1Core, DropsWhatTheUserDoesDuringAnExport) {
     };
     for (const auto& [what, act] : kMeanwhile) {
         FakeForm form;
-        NoView view;
+        FakeViews view;
         RecordingReport report;
         RecordingSpreadsheet spreadsheet{form.log};
         ActedMeanwhile call;

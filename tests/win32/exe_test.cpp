@@ -292,6 +292,30 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
     layout(tool);
 
+    // A folder that went away is said, and the open folder is chosen again.
+    fs::remove(folder / "sub");
+    const HWND dir1 = tool.control(Dir1);
+    const LRESULT open = SendMessageW(dir1, LB_GETCURSEL, 0, 0);
+    SendMessageW(dir1, LB_SETCURSEL, static_cast<WPARAM>(open + 1), 0);
+    PostMessageW(tool.window, WM_COMMAND, MAKEWPARAM(1000 + Dir1, LBN_DBLCLK), reinterpret_cast<LPARAM>(dir1));
+    EXPECT_NE(tool.answerBox().find(u"見つかりません"), std::u16string::npos);
+    EXPECT_EQ(SendMessageW(dir1, LB_GETCURSEL, 0, 0), open);
+    // A drive whose medium has gone (y:, which run-under-wine.sh makes a
+    // folder of the Wine prefix, taken away here) is said as the drive's,
+    // and the list shows the open drive again.
+    const HWND drive1 = tool.control(Drive1);
+    const LRESULT home = SendMessageW(drive1, CB_GETCURSEL, 0, 0);
+    const LRESULT y = SendMessageW(drive1, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"y:"));
+    ASSERT_NE(y, CB_ERR);
+    const fs::path medium = L"Z:" + (fs::path(_wgetenv(L"WINEPREFIX")) / "medium").wstring();
+    fs::remove(medium);
+    SendMessageW(drive1, CB_SETCURSEL, static_cast<WPARAM>(y), 0);
+    PostMessageW(tool.window, WM_COMMAND, MAKEWPARAM(1000 + Drive1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(drive1));
+    EXPECT_TRUE(tool.answerBox().starts_with(u"ドライブ「"));
+    EXPECT_EQ(SendMessageW(drive1, CB_GETCURSEL, 0, 0), home);
+    fs::create_directory(medium);
+
     // The list flow: hidden and system files left out, natural order.
     const std::u16string names = u"1 c.ogg\r\n2 a.wav\r\n10 b.MP3\r\nx.mid\r\n", titles = u"1 c\r\n2 a\r\n10 b\r\nx\r\n";
     tool.click(Command1);

@@ -1,10 +1,12 @@
 // The real tavrosk.exe handed a folder: started on a file in a folder whose
-// path is longer than 260 characters, given a drop, reopening the open
-// folder, and the keyboard's Enter on owner-drawn buttons.
+// path is longer than 260 characters, given a drop, losing its open folder,
+// a path no conversion to UTF-8 takes, and the keyboard's Enter on
+// owner-drawn buttons.
 #include "RunningExe.h"
 
 #include <gtest/gtest.h>
 
+#include <dbt.h>
 #include <shlobj.h>
 
 #include <string>
@@ -27,13 +29,6 @@ bool press(const RunningExe& tool, WPARAM key, Done done) {
 
 LRESULT selected(const RunningExe& tool) {
     return SendMessageW(tool.control(File1), LB_GETSELCOUNT, 0, 0);
-}
-
-// Opens the row of Dir1 at that position as a double-click does.
-void openRow(const RunningExe& tool, WPARAM row) {
-    SendMessageW(tool.control(Dir1), LB_SETCURSEL, row, 0);
-    SendMessageW(tool.window, WM_COMMAND, MAKEWPARAM(1000 + Dir1, LBN_DBLCLK),
-                 reinterpret_cast<LPARAM>(tool.control(Dir1)));
 }
 
 // Drops the file on the window. The system hands a drop over as memory of
@@ -77,20 +72,29 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     EXPECT_EQ(tool.text(Text1),
               u"1.mp3\r\n2.mp3\r\n3.mp3\r\n" + std::u16string(folder.begin(), folder.end()) + u"\r\n");
 
-    // Reopening the open folder keeps the selection.
-    openRow(tool, static_cast<WPARAM>(SendMessageW(tool.control(Dir1), LB_GETCURSEL, 0, 0)));
-    EXPECT_TRUE(waitFor([&] { return selected(tool) == 3; }));
-
     // A file dropped: its folder, with it selected.
     drop(tool, folder + L"\\3.mp3");
     EXPECT_TRUE(waitFor([&] { return selected(tool) == 1; }));
+
+    // The open folder goes away (its medium taken out): on the system's
+    // word that the devices changed, its nearest ancestor opens.
+    for (const wchar_t* name : {L"1.mp3", L"2.mp3", L"3.mp3"})
+        DeleteFileW(extended(folder + L"\\" + name).c_str());
+    RemoveDirectoryW(extended(folder).c_str());
+    SendMessageW(tool.window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
+    tool.click(Command6);
+    const std::wstring parent = folder.substr(0, folder.rfind(L'\\'));
+    EXPECT_TRUE(tool.text(Text1).ends_with(u"\r\n" + std::u16string(parent.begin(), parent.end()) + u"\r\n"));
     tool.close();
 
-    // A path that cannot be opened is said over the window, shown first;
-    // --help, and the Windows way, /?, answer in a box.
+    // A path that cannot be opened is said over the window, shown first,
+    // whatever its name holds (a surrogate without its pair too); --help,
+    // and the Windows way, /?, answer in a box.
     RunningExe missing;
-    ASSERT_TRUE(missing.start(TAVROSK_EXE, temp, L"\"" + std::wstring(temp) + L"gone\""));
-    EXPECT_NE(missing.answerBox().find(u"見つかりません"), std::u16string::npos);
+    ASSERT_TRUE(missing.start(TAVROSK_EXE, temp, L"\"" + std::wstring(temp) + L"gone 曲\xD83C\xDFB5\xD800\""));
+    const std::u16string message = missing.answerBox();
+    EXPECT_NE(message.find(u"gone 曲\U0001F3B5\xD800」"), std::u16string::npos);
+    EXPECT_NE(message.find(u"見つかりません"), std::u16string::npos);
     for (const wchar_t* asking : {L"--help", L"/?"}) {
         RunningExe help;
         ASSERT_TRUE(help.start(TAVROSK_EXE, temp, asking, false));

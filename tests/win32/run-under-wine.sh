@@ -50,6 +50,9 @@ if [[ ! -e $WINEPREFIX/.tavrosk-settings ]]; then
     touch "$WINEPREFIX/.tavrosk-settings"
 fi
 "$wine" wineboot >/dev/null 2>&1
+# A drive whose medium the Windows program's test takes away: y:.
+mkdir -p "$WINEPREFIX/medium"
+ln -sfn ../medium "$WINEPREFIX/dosdevices/y:"
 
 if [[ -n ${TAVROSK_WINE_RUN:-} ]]; then
     "$wine" $TAVROSK_WINE_RUN

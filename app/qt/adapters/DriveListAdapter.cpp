@@ -3,7 +3,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QStorageInfo>
+
+#include <utility>
 
 namespace tavrosk::qt {
 
@@ -24,7 +27,24 @@ bool IsUserVolume(const QStorageInfo& volume) {
     return true;
 }
 
-DriveListAdapter::DriveListAdapter(QComboBox& box) : QObject(&box), box_(box) {}
+DriveListAdapter::DriveListAdapter(QComboBox& box, std::function<void()> opening)
+    : QObject(&box), box_(box), opening_(std::move(opening)) {
+    box_.installEventFilter(this);
+}
+
+bool DriveListAdapter::eventFilter(QObject* watched, QEvent* event) {
+    // Whatever opens the list or moves in it: a click, F4, Alt+Down, Space,
+    // the arrow and page keys, Home and End.
+    bool opens = event->type() == QEvent::MouseButtonPress;
+    if (event->type() == QEvent::KeyPress) {
+        static const QList<int> keys = {Qt::Key_F4,       Qt::Key_Space,    Qt::Key_Up,   Qt::Key_Down,
+                                        Qt::Key_PageUp,   Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
+        opens = keys.contains(static_cast<QKeyEvent*>(event)->key());
+    }
+    if (opens)
+        opening_();
+    return QObject::eventFilter(watched, event);
+}
 
 std::filesystem::path DriveListAdapter::drive() const {
     return std::filesystem::path(box_.currentData().toString().toStdU16String());

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class QComboBox;
 class QStorageInfo;
 
@@ -12,11 +14,12 @@ namespace tavrosk::qt {
 // Drive1: the mounted volumes a user would call drives (real file systems
 // and removable media), shown with their label where they have one. The
 // drive text is the volume's root folder. The window hands the user's
-// pick to pick().
+// pick to pick(). Before the list opens or the keyboard moves in it,
+// opening runs, so that the window can have the drives listed anew.
 class DriveListAdapter final : public QObject, public DriveList {
     Q_OBJECT
 public:
-    explicit DriveListAdapter(QComboBox& box);
+    DriveListAdapter(QComboBox& box, std::function<void()> opening);
 
     std::filesystem::path drive() const override;
     void showDriveOf(const std::filesystem::path& folder) override;
@@ -24,8 +27,11 @@ public:
     // The user picked the volume at index (QComboBox::activated).
     void pick(int index);
 
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QComboBox& box_;
+    std::function<void()> opening_;
     int current_ = -1;
 };
 

@@ -11,8 +11,9 @@ class QTreeWidget;
 namespace tavrosk::qt {
 
 // Dir1's rows in a tree drawn as a classic folder list, each row nested in
-// the one above it that is one level less indented. Opening a row (a
-// double-click, or Enter) is handed to opened with its position.
+// the one above it that is one level less indented, with the folder's full
+// path as its tooltip. Opening a row (a double-click, or Enter) is handed to
+// opened with its position.
 class FolderListAdapter final : public QObject, public FolderListView {
     Q_OBJECT
 public:
@@ -22,6 +23,7 @@ public:
 
 private:
     QTreeWidget& tree_;
+    std::vector<FolderRow> rows_;  // what the tree's rows show
 };
 
 } // namespace tavrosk::qt
