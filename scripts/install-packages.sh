@@ -16,12 +16,13 @@ declare -A groups=(
     # and input tools for the window tests, the Japanese locale they also run
     # under, the folder default's query for the package test, and the
     # Windows cross build run under Wine, with GoogleTest built from its
-    # sources.
-    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64"
+    # sources, and a certificate made for the signing test.
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64 openssl unzip"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
-    # record's validators.
-    [package]="dpkg-dev lintian desktop-file-utils appstream"
+    # record's validators; the Windows program's cross build, its installer
+    # (NSIS), its portable ZIP and their signing.
+    [package]="dpkg-dev lintian desktop-file-utils appstream mingw-w64 nsis zip osslsigncode"
 )
 
 wanted=()

@@ -79,7 +79,8 @@ installed_keys() {
         "[$hkcu\\Classes\\Directory\\Background\\shell\\Tavrosk\\command]	@=\"\\\"$dir\\\\tavrosk.exe\\\" -- \\\"%V\\\"\"" |
         LC_ALL=C sort
 }
-# The files an install adds: the program, its uninstaller, one shortcut.
+# The files an install adds: the program, its uninstaller, one shortcut
+# (none on the desktop: that one is unticked).
 installed_files() {
     printf '%s\n' "./$profile/AppData/Local/Programs" "./$profile/AppData/Local/Programs/Tavrosk" \
         "./$profile/AppData/Local/Programs/Tavrosk/tavrosk.exe" "./$profile/AppData/Local/Programs/Tavrosk/uninstall.exe" \
@@ -94,8 +95,12 @@ install() {
     echo "silent install of $(basename "$1"): $((SECONDS - start)) s"
     local folder=$drive_c/$profile/AppData/Local/Programs/Tavrosk
     local kib=$(( ($(stat -c %s "$folder/tavrosk.exe") + $(stat -c %s "$folder/uninstall.exe")) / 1024 ))
+    local keys
+    keys=$(registry HKCU)
+    expect_same "HKCU keys missing after installing $1" "" \
+        "$(LC_ALL=C comm -13 <(printf '%s\n' "$keys") <(installed_keys "$2" "$kib"))"
     expect_same "HKCU after installing $1" "$before_keys" \
-        "$(LC_ALL=C comm -23 <(registry HKCU) <(installed_keys "$2" "$kib"))"
+        "$(LC_ALL=C comm -23 <(printf '%s\n' "$keys") <(installed_keys "$2" "$kib"))"
     expect_same "HKLM\\Software after installing $1" "$before_software" "$(registry 'HKLM\Software')"
     expect_same "files after installing $1" "$before_files" \
         "$(LC_ALL=C comm -23 <(files) <(installed_files | LC_ALL=C sort))"
