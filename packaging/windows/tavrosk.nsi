@@ -39,6 +39,7 @@ AllowSkipFiles off
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+!define MUI_WELCOMEPAGE_TEXT "$(^NameDA) をこのユーザーのためにインストールします。管理者の権限は要りません。$\r$\n$\r$\nフォルダの右クリックメニューに「タヴロスクで開く」が加わります。$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
 !define MUI_PAGE_CUSTOMFUNCTION_PRE SkipFolderOnUpgrade
 !insertmacro MUI_PAGE_DIRECTORY

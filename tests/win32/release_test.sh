@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The Windows release files under Wine, in a fresh prefix as a user meets
 # it: what the silent install adds (and nothing else), the shortcut and the
-# folder verb (release_test.exe), the same version and a newer, signed build
-# installed over it, the silent uninstall leaving the prefix as it was, and
+# folder verb (release_test.exe), an install over the running program
+# failing, the same version and a newer, signed build installed over it, the silent uninstall leaving the prefix as it was, and
 # the portable program writing nothing. Run by ctest inside
 # tests/win32/run-under-wine.sh, on its display.
 #   tests/win32/release_test.sh VERSION SETUP ZIP EXE RELEASE_TEST_EXE WORK_DIR
@@ -111,7 +111,7 @@ before_keys=$(registry HKCU)
 before_software=$(registry 'HKLM\Software')
 before_files=$(files)
 install "$setup" "$version"
-"$wine" "$test_exe" --gtest_filter='Installed.*' || fail "the installed program"
+TAVROSK_SETUP="Z:$setup" "$wine" "$test_exe" --gtest_filter='Installed.*' || fail "the installed program"
 install "$setup" "$version"
 
 # A newer build, signed with a certificate of the test's own, over it.
