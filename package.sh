@@ -14,7 +14,7 @@ scripts/install-packages.sh build package
 # each time, signed or not as the environment says now.
 cmake -S . -B build/windows-release -G Ninja -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DTAVROSK_BUILD_TESTS=OFF
-rm -f build/windows-release/tavrosk-*-windows-x64*
+rm -f build/windows-release/tavrosk-*-windows-x64-setup.exe build/windows-release/tavrosk-*-windows-x64.zip
 cmake --build build/windows-release --parallel "$(nproc)" --target windows_release
 cp build/windows-release/tavrosk-*-windows-x64-setup.exe build/windows-release/tavrosk-*-windows-x64.zip .
 

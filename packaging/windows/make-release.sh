@@ -6,15 +6,16 @@
 # are signed.
 #   packaging/windows/make-release.sh VERSION EXE OUT_DIR
 set -euo pipefail
-version=$1 exe=$2 out=$3
+version=$1 exe=$2
+mkdir -p "$3"
+out=$(cd "$3" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 name=tavrosk-$version-windows-x64
 
 # The exe is signed as a copy, before it goes into the installer and the ZIP.
-stage=$out/$name
-rm -rf "$stage"
-mkdir -p "$stage"
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/tavrosk.exe"
 signing=()
 if [[ -n ${TAVROSK_SIGN_PFX:-} && -n ${TAVROSK_SIGN_PASSWORD+set} ]]; then
@@ -38,4 +39,3 @@ rm -f "$out/$name.zip"
 IFS=. read -r major minor <<<"$version"
 makensis -V2 -WX -DVERSION="$version" -DVERSION_QUAD="$major.$((10#$minor)).0.0" -DEXE="$stage/tavrosk.exe" \
     -DICON="$root/app/win32/tavrosk.ico" -DOUTFILE="$out/$name-setup.exe" "${signing[@]}" "$here/tavrosk.nsi"
-rm -rf "$stage"

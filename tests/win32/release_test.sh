@@ -89,10 +89,11 @@ installed_files() {
 # Installs silently, and checks what the install added to the state before.
 install() {
     touch "$work/marker"
-    local start=$SECONDS rc=0
+    local start rc=0
+    start=$(date +%s%N)
     "$wine" "$1" /S || rc=$?
     [[ $rc == 0 ]] || fail "silent install of $1: exit code $rc"
-    echo "silent install of $(basename "$1"): $((SECONDS - start)) s"
+    echo "silent install of $(basename "$1"): $(( ($(date +%s%N) - start) / 1000000 )) ms"
     local folder=$drive_c/$profile/AppData/Local/Programs/Tavrosk
     local kib=$(( ($(stat -c %s "$folder/tavrosk.exe") + $(stat -c %s "$folder/uninstall.exe")) / 1024 ))
     local keys
