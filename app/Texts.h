@@ -8,7 +8,8 @@ namespace tavrosk::texts {
 
 inline constexpr std::u16string_view kWindowTitle = u"タヴロスク作成支援ツール";
 
-inline constexpr std::u16string_view kVersion = u"タヴロスク作成支援ツール 1.00";
+// The version is the project's, given by CMake.
+inline constexpr std::u16string_view kVersion = u"タヴロスク作成支援ツール " TAVROSK_VERSION;
 
 // What --help shows.
 inline constexpr std::u16string_view kUsage =

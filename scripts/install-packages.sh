@@ -18,12 +18,14 @@ declare -A groups=(
     # Windows cross build run under Wine, with GoogleTest built from its
     # sources and TagLib from Debian's source package (dpkg-source, the
     # archive's keyring); the tag tests' music files, made by mutagen, flac
-    # and oggenc.
-    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64 dpkg-dev debian-archive-keyring python3-mutagen flac vorbis-tools"
+    # and oggenc; a certificate made for the signing test.
+    [test]="libgtest-dev libgmock-dev googletest xvfb xauth openbox xclip xdotool x11-utils procps locales xdg-utils mingw-w64 wine64 dpkg-dev debian-archive-keyring python3-mutagen flac vorbis-tools openssl unzip"
     # Making and checking the Debian package (./package.sh and its test):
     # shlibdeps and dpkg-deb, lintian, and the desktop entry's and AppStream
-    # record's validators.
-    [package]="dpkg-dev lintian desktop-file-utils appstream"
+    # record's validators; the Windows program's cross build, its installer
+    # (NSIS), its portable ZIP and their signing; TagLib's Debian source
+    # for it, checked against the archive's keyring.
+    [package]="dpkg-dev lintian desktop-file-utils appstream mingw-w64 debian-archive-keyring nsis zip osslsigncode"
 )
 
 wanted=()

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrosk"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVROSK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tavrosk.Tavrosk"));
 
     using namespace tavrosk::qt;

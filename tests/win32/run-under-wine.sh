@@ -17,39 +17,20 @@ mkdir -p "$1"
 build_dir=$(cd "$1" && pwd)
 shift
 
-# Debian's wine64 package on its own (without the package "wine") installs
-# wine64 and wineserver only in /usr/lib/wine.
-export PATH="$PATH:/usr/lib/wine"
-wine=$(command -v wine || command -v wine64) || { echo "Wine is not installed" >&2; exit 1; }
+source "$source_dir/tests/win32/wine-prefix.sh"
 
 cmake -S "$source_dir" -B "$build_dir" \
     -DCMAKE_TOOLCHAIN_FILE="$source_dir/cmake/mingw-w64-x86_64.cmake" \
     "$@"
 cmake --build "$build_dir" --parallel "$(nproc)"
 
-export WINEDEBUG=-all
 export WINEPREFIX="$build_dir/wineprefix"
-# No Mono or Gecko installers when the prefix is made, no menu entries.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
-# One server for all the test programs, started inside the display, and the
-# session (wineboot) started here rather than by a test, whose output Wine's
-# background processes would hold on to. The prefix learns once that windows
-# are not managed by the (absent) window manager, so DestroyWindow does not
-# wait 2 s, and that Wine's UI font (Tahoma, not installed here) and
-# "ＭＳ Ｐゴシック" both stand for IPA P Gothic, so Japanese shows, not boxes.
+# One server for all the test programs, started inside the display.
 mkdir -p "$WINEPREFIX"
 wineserver -p
-if [[ ! -e $WINEPREFIX/.tavrosk-settings ]]; then
-    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]' \
-        '"Managed"="N"' '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' '"Tahoma"="IPAPGothic"' \
-        '"ＭＳ Ｐゴシック"="IPAPGothic"' | iconv -f UTF-8 -t UTF-16 >"$WINEPREFIX/tavrosk.reg"
-    "$wine" regedit /S "$WINEPREFIX/tavrosk.reg" >/dev/null 2>&1
-    touch "$WINEPREFIX/.tavrosk-settings"
-fi
-"$wine" wineboot >/dev/null 2>&1
+prepare_wine_prefix
 # A drive whose medium the Windows program's test takes away: y:.
 mkdir -p "$WINEPREFIX/medium"
 ln -sfn ../medium "$WINEPREFIX/dosdevices/y:"
