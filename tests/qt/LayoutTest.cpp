@@ -46,7 +46,9 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
             EXPECT_LT(distance(seen, QColor(c.colour)), 60) << c.name << " drawn as " << seen.name().toStdString();
         }
     }
-    // A screen reader reads each field with the label that heads it.
+    // A screen reader meets a frame, and reads each field with the label
+    // that heads it.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
     for (const auto& [field, label] : {std::pair{"Text1", "Label5"}, {"Text2", "Label3"}}) {
         const auto labels = QAccessible::queryAccessibleInterface(control<QWidget>(field))->relations(QAccessible::Label);
         EXPECT_TRUE(!labels.isEmpty() && labels.front().first->object()->objectName() == QLatin1String(label)) << field;
