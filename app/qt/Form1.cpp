@@ -113,13 +113,13 @@ QAccessibleInterface* windowAccessible(const QString& className, QObject* object
                ? new QAccessibleWidget(form, QAccessible::Window)
                : nullptr;
 }
+// In place before any window is made: an interface, once made, stays.
+const bool kWindowAccessible = (QAccessible::installFactory(windowAccessible), true);
 
 } // namespace
 
 Form1::Form1(FailureReport& report, SpreadsheetServer& spreadsheet, LongCall& longCall) {
     setObjectName(QStringLiteral("Form1"));
-    static const bool accessible = (QAccessible::installFactory(windowAccessible), true);
-    (void)accessible;
     setWindowTitle(ToQString(texts::kWindowTitle));
     setWindowIcon(ApplicationIcon());
     createControls();
