@@ -86,6 +86,11 @@ TEST_F(WindowTest, EveryCaptionShowsWholeInAProportionalJapaneseFace) {
         EXPECT_TRUE(!face.fixedPitch() && QFontDatabase::writingSystems(face.family()).contains(QFontDatabase::Japanese))
             << name << " in " << face.family().toStdString();
     }
+    // The pictures that stand for control characters in names have a face.
+    const QStringList families = QFontDatabase::families();
+    EXPECT_TRUE(std::any_of(families.begin(), families.end(), [](const QString& family) {
+        return QFontMetrics(QFont(family)).inFontUcs4(0x240A);
+    }));
     const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1")->createStandardContextMenu());
     EXPECT_TRUE(menu->actions().front()->text().startsWith(QStringLiteral("元に戻す")))
         << menu->actions().front()->text().toStdString();
