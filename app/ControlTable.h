@@ -86,7 +86,7 @@ inline constexpr std::array<Control, 18> kControls{{
     {"Label3", Kind::Label, u"TextBox 2", {8250, 2490, 855, 195}, {}, {}, 0, u"TextBox 2"},
     {"Label1", Kind::Label, u"↓拡張子消去↓", {7350, 2850, 1425, 225}, {}, {}, 13, u"↓拡張子消去↓"},
     {"Command5", Kind::GraphicalButton, u"WMA MP3 WAV   MID / TextBox 2", {7290, 3090, 1785, 675},
-     Rgb{255, 224, 192}, Action::StripExtensions, 7, u"WMA MP3 WAV   MID / TextBox 2"},
+     Rgb{255, 224, 192}, Action::StripExtensions, 7, u"WMA MP3 WAV MID / TextBox 2"},
     {"Command7", Kind::GraphicalButton, u"To  Excel", {7290, 3840, 825, 1095}, Rgb{0, 192, 0},
      Action::ExportToSpreadsheet, 17, u"To  Excel", Picture::Spreadsheet},
     {"Command4", Kind::GraphicalButton, u"To ClipBoard", {8130, 3840, 930, 1095}, Rgb{192, 255, 255},

@@ -22,4 +22,7 @@ inline constexpr std::u16string_view kUsage =
     u"  --version  バージョンを表示して終わります\n"
     u"  --         これより後の引数は - で始まってもパスとして扱います\n";
 
+// Said of an option the tool does not know, before the option and the usage.
+inline constexpr std::u16string_view kUnknownOption = u"不明なオプションです: ";
+
 } // namespace tavrosk::texts

@@ -12,6 +12,8 @@ CommandLine ReadCommandLine(const std::vector<std::filesystem::path>& arguments)
             return {CommandLine::Asks::Usage, {}};
         else if (options && argument == "--version")
             return {CommandLine::Asks::Version, {}};
+        else if (options && argument.native().size() > 1 && argument.native().front() == '-')
+            return {CommandLine::Asks::UnknownOption, {argument}};
         else
             line.paths.push_back(argument);
     }

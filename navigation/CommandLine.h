@@ -7,9 +7,11 @@ namespace tavrosk {
 
 // What the command line asks for. "--help" and "--version" ask for the
 // usage and the version; "--" ends the options, so that every argument after
-// it is a path even where it begins with a dash; anything else is a path.
+// it is a path even where it begins with a dash; any other argument that
+// begins with a dash before it is an unknown option, the only path then
+// held; anything else is a path.
 struct CommandLine {
-    enum class Asks { Start, Usage, Version };
+    enum class Asks { Start, Usage, Version, UnknownOption };
     Asks asks = Asks::Start;
     std::vector<std::filesystem::path> paths;
 };

@@ -8,10 +8,11 @@ declare -A groups=(
     # Compiler, build system, Qt 6 Widgets (X11/xcb), the X11 connection
     # used to keep the window on top, TagLib for the titles in the tags.
     [build]="g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libfontconfig-dev libfreetype-dev libreoffice-dev libtag1-dev"
-    # A Japanese gothic face for the text fields and labels, Qt's own texts in
-    # Japanese; LibreOffice Calc for the spreadsheet export (the full
-    # package: it reads the X11 clipboard).
-    [run]="fonts-ipafont-gothic qt6-translations-l10n libreoffice-calc"
+    # A Japanese gothic face for the text fields and labels, a face with the
+    # pictures that stand for control characters in names (␊), Qt's own
+    # texts in Japanese; LibreOffice Calc for the spreadsheet export (the
+    # full package: it reads the X11 clipboard).
+    [run]="fonts-ipafont-gothic fonts-symbola qt6-translations-l10n libreoffice-calc"
     # Unit tests, a display with a window manager, clipboard
     # and input tools for the window tests, the Japanese locale they also run
     # under, the folder default's query for the package test, and the

@@ -32,7 +32,7 @@ inline constexpr ControlPlace kControls[] = {
     {"Label3", 8250, 2490, 855, 195, u"TextBox 2", 0, Label3, u"TextBox 2"},
     {"Label1", 7350, 2850, 1425, 225, u"↓拡張子消去↓", 0, Label1, u"↓拡張子消去↓"},
     {"Command5", 7290, 3090, 1785, 675, u"WMA MP3 WAV   MID / TextBox 2", 0xFFE0C0, Command5,
-     u"WMA MP3 WAV   MID / TextBox 2"},
+     u"WMA MP3 WAV MID / TextBox 2"},  // one blank where the caption breaks its line
     {"Command7", 7290, 3840, 825, 1095, u"To  Excel", 0x00C000, Command7, u"To  Excel"},
     {"Command4", 8130, 3840, 930, 1095, u"To ClipBoard", 0xC0FFFF, Command4, u"To ClipBoard"},
     {"Command3", 7320, 5010, 1755, 675, u"クリヤー", 0xFFFFFF, Command3, u"クリヤー"},

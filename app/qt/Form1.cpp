@@ -11,6 +11,7 @@
 #include "app/qt/widgets/GraphicalButton.h"
 #include "app/qt/widgets/ListEdit.h"
 
+#include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -104,6 +105,17 @@ QWidget* createControl(const Control& c, QWidget* form) {
     }
     return nullptr;
 }
+
+// A top-level widget reads as a plain client area ("filler") to screen
+// readers; the tool's window is a frame.
+QAccessibleInterface* windowAccessible(const QString& className, QObject* object) {
+    auto* form = qobject_cast<Form1*>(object);
+    return form && className == QLatin1String(Form1::staticMetaObject.className())
+               ? new QAccessibleWidget(form, QAccessible::Window)
+               : nullptr;
+}
+// In place before any window is made: an interface, once made, stays.
+const bool kWindowAccessible = (QAccessible::installFactory(windowAccessible), true);
 
 } // namespace
 

@@ -28,20 +28,38 @@ std::vector<std::filesystem::path> argumentsOf(int argc, char* argv[]) {
     return {argv + std::min(argc, 1), argv + argc};
 }
 
-void print(std::u16string_view text) {
-    std::fputs(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8().constData(), stdout);
+void print(std::u16string_view text, std::FILE* to = stdout) {
+    std::fputs(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())).toUtf8().constData(), to);
+}
+
+// The exit status of a command line answered without the window, or -1.
+int answer(const tavrosk::CommandLine& line) {
+    using tavrosk::CommandLine;
+    switch (line.asks) {
+    case CommandLine::Asks::Usage: print(tavrosk::texts::kUsage); return 0;
+    case CommandLine::Asks::Version: print(tavrosk::texts::kVersion), print(u"\n"); return 0;
+    case CommandLine::Asks::UnknownOption:
+        std::fprintf(stderr, "tavrosk: ");
+        print(tavrosk::texts::kUnknownOption, stderr);
+        std::fprintf(stderr, "%s\n", line.paths.front().c_str());
+        print(tavrosk::texts::kUsage, stderr);
+        return 2;
+    case CommandLine::Asks::Start: break;
+    }
+    return -1;
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
     using tavrosk::CommandLine;
-    // Answered before anything else, with no display needed.
-    switch (tavrosk::ReadCommandLine(argumentsOf(argc, argv)).asks) {
-    case CommandLine::Asks::Usage: print(tavrosk::texts::kUsage); return 0;
-    case CommandLine::Asks::Version: print(tavrosk::texts::kVersion), print(u"\n"); return 0;
-    case CommandLine::Asks::Start: break;
-    }
+    // Answered before anything else, with no display needed; an option
+    // unknown here may still be one of Qt's own (-style), asked once Qt has
+    // taken them out.
+    const CommandLine line = tavrosk::ReadCommandLine(argumentsOf(argc, argv));
+    if (line.asks != CommandLine::Asks::UnknownOption)
+        if (const int status = answer(line); status >= 0)
+            return status;
 
     // The window keeps itself on top through X11; under Wayland it runs
     // through XWayland where that is there.
@@ -50,6 +68,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     if (const std::string missing = tavrosk::qt::MissingDisplay(); !missing.empty()) {
+        if (line.asks == CommandLine::Asks::UnknownOption)
+            return answer(line);
         std::fprintf(stderr, "%s\n", missing.c_str());
         return 1;
     }
@@ -58,6 +78,10 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("tavrosk"));
     QApplication::setApplicationVersion(QStringLiteral(TAVROSK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.tavrosk.Tavrosk"));
+    // Qt has taken its own options out of the command line by now.
+    const CommandLine started = tavrosk::ReadCommandLine(argumentsOf(argc, argv));
+    if (const int status = answer(started); status >= 0)
+        return status;
 
     using namespace tavrosk::qt;
     UseJapaneseUi();
@@ -75,8 +99,7 @@ int main(int argc, char* argv[]) {
     const QRect screen = form.screen()->availableGeometry();
     form.move(screen.center() - form.rect().center());
 
-    // Qt has taken its own options out of the command line by now.
-    form.core().start(tavrosk::ReadCommandLine(argumentsOf(argc, argv)).paths);
+    form.core().start(started.paths);
     form.show();
     const int status = QApplication::exec();
     KeepClipboardAfterExit();

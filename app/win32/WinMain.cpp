@@ -39,10 +39,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     const CommandLine line = ReadCommandLine(arguments());
     if (line.asks != CommandLine::Asks::Start) {
         // A program without a console answers in a box.
-        const std::u16string text(line.asks == CommandLine::Asks::Usage ? texts::kUsage : texts::kVersion);
+        const bool unknown = line.asks == CommandLine::Asks::UnknownOption;
+        const std::u16string text =
+            unknown ? std::u16string(texts::kUnknownOption) + line.paths.front().u16string() + u"\n\n" +
+                          std::u16string(texts::kUsage)
+                    : std::u16string(line.asks == CommandLine::Asks::Usage ? texts::kUsage : texts::kVersion);
         const std::u16string title(texts::kWindowTitle);
-        MessageBoxW(nullptr, win32::Wide(text), win32::Wide(title), MB_OK | MB_ICONINFORMATION);
-        return 0;
+        MessageBoxW(nullptr, win32::Wide(text), win32::Wide(title), MB_OK | (unknown ? MB_ICONERROR : MB_ICONINFORMATION));
+        return unknown ? 2 : 0;
     }
     // An empty drive is reported by the tool, not by a system dialog.
     SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);

@@ -31,6 +31,9 @@ OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext
     OUString text;
     // The first read after the office has been idle for a while can come
     // back as a lone replacement character; a fresh read then gets the text.
+    // A list holds one of its own where no decoding fits a name, but inside
+    // a line that ends with a line break; only a list of that one character
+    // alone is read again, and reads the same.
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (attempt > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -43,7 +46,7 @@ OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext
         } catch (const css::datatransfer::UnsupportedFlavorException& e) {
             throwUnreadable(ToUtf8(e.Message));
         }
-        if (text.indexOf(u'\xFFFD') < 0)
+        if (text.getLength() != 1 || text[0] != 0xFFFD)
             break;
     }
     return text;

@@ -117,12 +117,19 @@ check "the list pastes from the manager" clipboard_is "$expected"
 check "no helper was started" keeper_gone
 
 echo "--- ./run.sh starts the tool where it is called, with its arguments"
-# Its build steps stand aside: the tree is built already.
-printf '#!/bin/sh\n' >"$work/bin/cmake" && chmod +x "$work/bin/cmake"
-(cd "$work" && PATH="$work/bin:$PATH" exec bash "$4" "$folder") >/dev/null 2>&1 &
+# The script in a tree of its own whose build is the one under test; its set-up
+# and build steps stand aside, as that build is made already.
+tree=$work/tree
+mkdir -p "$tree/scripts" "$tree/build/release"
+cp "$4" "$tree/run.sh"
+printf '#!/bin/sh\n' >"$tree/scripts/install-packages.sh"
+printf '#!/bin/sh\n' >"$work/bin/cmake"
+chmod +x "$tree/scripts/install-packages.sh" "$work/bin/cmake"
+ln -s "$(realpath "$1")" "$tree/build/release/tavrosk"
+(cd "$work" && PATH="$work/bin:$PATH" exec bash "$tree/run.sh" "$folder") >/dev/null 2>&1 &
 run_pid=$!
 started+=("$run_pid")
-check "./run.sh starts the tool" within 30 eval "[[ \$(readlink /proc/$run_pid/exe) == */tavrosk ]]"
+check "./run.sh starts the tool" within 30 eval "[[ \$(readlink /proc/$run_pid/exe) == '$(realpath "$1")' ]]"
 check "in the caller's folder, with the caller's arguments" eval "[[ \$(readlink /proc/$run_pid/cwd) == '$work' ]] &&
     tr '\\0' '\\n' </proc/$run_pid/cmdline | grep -qxF '$folder'"
 

@@ -1,6 +1,8 @@
-// Another X11 program for the clipboard tests, in one of two modes:
+// Another X11 program for the clipboard tests, in one of three modes:
 //   hog      holds CLIPBOARD and takes it straight back whenever another
 //            program takes it; it serves nobody.
+//   follower copies "after" within a millisecond of the next program that
+//            copies, and serves it.
 //   manager  a minimal clipboard manager: owns CLIPBOARD_MANAGER and, when a
 //            program about to exit asks it to SAVE_TARGETS, copies the
 //            clipboard's text and serves it from then on.
@@ -12,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +52,7 @@ std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into
 
 int main(int argc, char* argv[]) {
     const bool hog = argc == 2 && std::strcmp(argv[1], "hog") == 0;
+    const bool follower = argc == 2 && std::strcmp(argv[1], "follower") == 0;
     x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x))
         return 1;
@@ -58,12 +63,28 @@ int main(int argc, char* argv[]) {
     const xcb_atom_t clipboard = atom("CLIPBOARD"), manager = atom("CLIPBOARD_MANAGER"),
                      saveTargets = atom("SAVE_TARGETS"), targets = atom("TARGETS"), utf8 = atom("UTF8_STRING"),
                      saved = atom("TAVROSK_TEST_SAVED");
-    xcb_set_selection_owner(x, window, hog ? clipboard : manager, XCB_CURRENT_TIME);
-    xcb_flush(x);
-    std::puts("ready");
-    std::fflush(stdout);
-
     std::string text;
+    if (follower) {
+        const auto owner = [&] {
+            auto* reply = xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, clipboard), nullptr);
+            const xcb_window_t result = reply ? reply->owner : xcb_window_t{XCB_NONE};
+            std::free(reply);
+            return result;
+        };
+        const xcb_window_t first = owner();
+        std::puts("ready");
+        std::fflush(stdout);
+        while (owner() == first)
+            usleep(500);
+        text = "after";
+    }
+    xcb_set_selection_owner(x, window, hog || follower ? clipboard : manager, XCB_CURRENT_TIME);
+    xcb_flush(x);
+    if (!follower) {
+        std::puts("ready");
+        std::fflush(stdout);
+    }
+
     while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
         const auto type = event->response_type & 0x7f;
         if (type == XCB_SELECTION_CLEAR && hog) {

@@ -46,7 +46,9 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
             EXPECT_LT(distance(seen, QColor(c.colour)), 60) << c.name << " drawn as " << seen.name().toStdString();
         }
     }
-    // A screen reader reads each field with the label that heads it.
+    // A screen reader meets a frame, and reads each field with the label
+    // that heads it.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
     for (const auto& [field, label] : {std::pair{"Text1", "Label5"}, {"Text2", "Label3"}}) {
         const auto labels = QAccessible::queryAccessibleInterface(control<QWidget>(field))->relations(QAccessible::Label);
         EXPECT_TRUE(!labels.isEmpty() && labels.front().first->object()->objectName() == QLatin1String(label)) << field;
@@ -84,6 +86,11 @@ TEST_F(WindowTest, EveryCaptionShowsWholeInAProportionalJapaneseFace) {
         EXPECT_TRUE(!face.fixedPitch() && QFontDatabase::writingSystems(face.family()).contains(QFontDatabase::Japanese))
             << name << " in " << face.family().toStdString();
     }
+    // The pictures that stand for control characters in names have a face.
+    const QStringList families = QFontDatabase::families();
+    EXPECT_TRUE(std::any_of(families.begin(), families.end(), [](const QString& family) {
+        return QFontMetrics(QFont(family)).inFontUcs4(0x240A);
+    }));
     const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1")->createStandardContextMenu());
     EXPECT_TRUE(menu->actions().front()->text().startsWith(QStringLiteral("元に戻す")))
         << menu->actions().front()->text().toStdString();

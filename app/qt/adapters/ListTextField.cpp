@@ -92,7 +92,9 @@ bool ListTextField::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == &edit_) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool undoKey = key->matches(QKeySequence::Undo);
-        if (!undoKey && !key->matches(QKeySequence::Redo))
+        // Ctrl+Y redoes as on Windows, where Linux desktops know only Ctrl+Shift+Z.
+        const bool ctrlY = key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+        if (!undoKey && !ctrlY && !key->matches(QKeySequence::Redo))
             return false;
         undoKey ? undo() : redo();
         return true;

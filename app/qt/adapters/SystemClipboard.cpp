@@ -25,6 +25,10 @@ void SystemClipboard::clear() {
 }
 
 void SystemClipboard::setText(const std::u16string& text) {
+    // A program that will not let go of the clipboard held it before and
+    // takes it straight back; any other program taking it after this copy
+    // was simply copying too, after the list had reached the clipboard.
+    const unsigned before = ClipboardHolder();
     QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
     QElapsedTimer settling;
     settling.start();
@@ -33,7 +37,9 @@ void SystemClipboard::setText(const std::u16string& text) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
         owned = ClipboardOwnedHere();
     }
-    if (!owned)
+    if (owned)
+        return;
+    if (const unsigned holder = ClipboardHolder(); holder == 0 || holder == before)
         throw OperationFailed(u"クリップボードに書き込めません。ほかのプログラムが使用中の可能性があります。",
                               "the clipboard's ownership could not be kept");
 }

@@ -73,18 +73,25 @@ void CatchUpWithClipboardTime() {
     xcb_delete_property(connection, id, stamp);
 }
 
-bool ClipboardOwnedHere() {
+unsigned ClipboardHolder() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection())
-        return QGuiApplication::clipboard()->ownsClipboard();
+        return 0;
     xcb_connection_t* connection = x11->connection();
     static const xcb_atom_t clipboard = internAtom(connection, "CLIPBOARD");
     auto* reply = xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, clipboard), nullptr);
     const xcb_window_t owner = reply ? reply->owner : xcb_window_t{XCB_NONE};
     std::free(reply);
-    // Every window this connection made carries its resource id base.
-    const xcb_setup_t* setup = xcb_get_setup(connection);
-    return owner != XCB_NONE && (owner & ~setup->resource_id_mask) == setup->resource_id_base;
+    // Every window a client makes carries that client's resource id base.
+    return owner == XCB_NONE ? 0 : owner & ~xcb_get_setup(connection)->resource_id_mask;
+}
+
+bool ClipboardOwnedHere() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection())
+        return QGuiApplication::clipboard()->ownsClipboard();
+    const unsigned holder = ClipboardHolder();
+    return holder != 0 && holder == xcb_get_setup(x11->connection())->resource_id_base;
 }
 
 } // namespace tavrosk::qt

@@ -20,7 +20,7 @@ std::string MissingDisplay() {
     const std::string which = display && *display ? "DISPLAY=" + std::string(display) + " に接続できません"
                                                   : "DISPLAY が設定されていません";
     return "tavrosk: 画面が見つかりません（" + which +
-           "）。デスクトップの中の端末から起動するか、表示先を指定してください（例: DISPLAY=:0 ./run.sh）。";
+           "）。デスクトップの中の端末から起動するか、環境変数 DISPLAY で表示先を指定してください（例: export DISPLAY=:0）。";
 }
 
 } // namespace tavrosk::qt
