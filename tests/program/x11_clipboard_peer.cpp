@@ -79,7 +79,8 @@ int main(int argc, char* argv[]) {
         text = "after";
     }
     xcb_set_selection_owner(x, window, hog || follower ? clipboard : manager, XCB_CURRENT_TIME);
-    xcb_flush(x);
+    // A round trip: "ready" means the server has made this program the owner.
+    std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
     if (!follower) {
         std::puts("ready");
         std::fflush(stdout);
