@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
+#include <utility>
+
 namespace tavrosk::qt {
 
 namespace {
@@ -20,6 +22,7 @@ constexpr qint64 kSettleMilliseconds = 20;
 } // namespace
 
 void SystemClipboard::clear() {
+    holderBefore_ = ClipboardHolder();
     CatchUpWithClipboardTime();
     QGuiApplication::clipboard()->clear();
 }
@@ -28,7 +31,7 @@ void SystemClipboard::setText(const std::u16string& text) {
     // A program that will not let go of the clipboard held it before and
     // takes it straight back; any other program taking it after this copy
     // was simply copying too, after the list had reached the clipboard.
-    const unsigned before = ClipboardHolder();
+    const unsigned before = holderBefore_ ? std::exchange(holderBefore_, 0u) : ClipboardHolder();
     QGuiApplication::clipboard()->setText(QString::fromStdU16String(text));
     QElapsedTimer settling;
     settling.start();

@@ -10,6 +10,11 @@ public:
     void clear() override;
     void setText(const std::u16string& text) override;
     bool hasPlainText() const override;
+
+private:
+    // The program that held the clipboard before the copy began: the clear
+    // before a copy makes this program the owner for a moment.
+    unsigned holderBefore_ = 0;
 };
 
 } // namespace tavrosk::qt
