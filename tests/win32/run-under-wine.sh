@@ -31,9 +31,16 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 mkdir -p "$WINEPREFIX"
 wineserver -p
 prepare_wine_prefix
-# A drive whose medium the Windows program's test takes away: y:.
+# A drive whose medium the Windows program's test takes away: y:. Wine
+# learns its drives when its session starts, so a new one needs a new session.
 mkdir -p "$WINEPREFIX/medium"
-ln -sfn ../medium "$WINEPREFIX/dosdevices/y:"
+if [[ ! -L $WINEPREFIX/dosdevices/y: ]]; then
+    ln -s ../medium "$WINEPREFIX/dosdevices/y:"
+    wineserver -k
+    wineserver -w
+    wineserver -p
+    "$wine" wineboot >/dev/null 2>&1
+fi
 
 if [[ -n ${TAVROSK_WINE_RUN:-} ]]; then
     "$wine" $TAVROSK_WINE_RUN
