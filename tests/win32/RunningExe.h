@@ -28,8 +28,7 @@ inline std::u16string clipboardText() {
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const auto* text = data ? static_cast<const char16_t*>(GlobalLock(data)) : nullptr;
     std::u16string copy = text ? text : u"(no text)";
-    if (text)
-        GlobalUnlock(data);
+    GlobalUnlock(data);
     CloseClipboard();
     return copy;
 }

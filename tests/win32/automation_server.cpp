@@ -34,7 +34,7 @@ DWORD idleSince = GetTickCount();
 
 struct Faults {
     long failAt = -1, busyAt = -1, busyTimes = 0, slowAt = -1, exitAt = -1;
-    unsigned long busyCode = 0, slowMs = 0;
+    unsigned long busyCode = 0, slowMs = 0, startMs = 0;
     long filtered = 0, rejected = 0;  // of busyTimes, by the filter and by Invoke
 
     void read() {
@@ -49,6 +49,8 @@ struct Faults {
                 in >> slowAt >> slowMs;
             else if (word == "exit")
                 in >> exitAt;
+            else if (word == "start")
+                in >> startMs;
         }
     }
     // The file's count is read again each time, so that a test can end the
@@ -65,24 +67,20 @@ struct Faults {
 // A slow start: the first application object comes that late.
 DWORD startDelay = 0;
 
-DWORD readStartDelay() {
-    std::ifstream in(faultFile);
-    DWORD ms = 0;
-    for (std::string word; in >> word;)
-        if (word == "start")
-            in >> ms;
-    return ms;
-}
-
-// Excel's own way to say "busy": its message filter turns the call away
-// before it reaches the object.
-struct BusyFilter final : IMessageFilter {
+// The filter and the factory live as long as the program.
+template <class Interface>
+struct Static : Interface {
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == IID_IMessageFilter ? this : nullptr;
+        *out = iid == IID_IUnknown || iid == __uuidof(Interface) ? this : nullptr;
         return *out ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+// Excel's own way to say "busy": its message filter turns the call away
+// before it reaches the object.
+struct BusyFilter final : Static<IMessageFilter> {
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
         return faults.turnsAway(faults.filtered) ? SERVERCALL_RETRYLATER : SERVERCALL_ISHANDLED;
     }
@@ -143,9 +141,7 @@ struct Recorder final : IDispatch {
             logFile << line << " busy" << std::endl;
             if (faults.busyCode != 0x800AC472)
                 return static_cast<HRESULT>(faults.busyCode);
-            *exception = EXCEPINFO{};
-            exception->scode = static_cast<HRESULT>(faults.busyCode);
-            return DISP_E_EXCEPTION;
+            return *exception = EXCEPINFO{}, exception->scode = static_cast<HRESULT>(faults.busyCode), DISP_E_EXCEPTION;
         }
         logFile << line << std::endl;
         if (calls == faults.exitAt)
@@ -166,13 +162,7 @@ struct Recorder final : IDispatch {
     }
 };
 
-struct Factory final : IClassFactory {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives as long as the program
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+struct Factory final : Static<IClassFactory> {
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
         calls = 0;
         faults.read();
@@ -193,7 +183,8 @@ int main(int, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BusyFilter filter;
     CoRegisterMessageFilter(&filter, nullptr);
-    startDelay = readStartDelay();
+    faults.read();
+    startDelay = faults.startMs;
     CLSID id;
     CLSIDFromString(TAVROSK_RECORDER_CLASS, &id);
     Factory factory;

@@ -18,6 +18,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// An empty folder of this run's own. Wine gives out process IDs again: a
+// folder left by an earlier run goes first.
+fs::path freshFolder(const std::string& name) {
+    const fs::path folder = fs::temp_directory_path() / (name + " " + std::to_string(GetCurrentProcessId()));
+    std::error_code ignored;
+    fs::remove_all(folder, ignored);
+    fs::create_directories(folder);
+    return folder;
+}
+
+bool startOn(RunningExe& tool, const fs::path& folder) {
+    return tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\"");
+}
+
 std::string readAll(const fs::path& file) {
     std::ifstream in(file);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -135,16 +149,6 @@ void registerServer(const wchar_t* progId, const fs::path& log) {
                     server.c_str(), static_cast<DWORD>((server.size() + 1) * sizeof(wchar_t)));
 }
 
-// How the window did while it waited: its longest answer to WM_NULL, whether
-// Windows ever called it hung, whether the cursor over it was ever the one
-// it shows there when it does not wait (a cursor of another process cannot
-// be read here, so the wait cursor is known by being another), or not that
-// one again afterwards.
-struct Waited {
-    DWORD longest = 0;
-    bool hung = false, otherCursor = false;
-};
-
 HCURSOR shownCursor() {
     CURSORINFO cursor{};
     cursor.cbSize = sizeof cursor;
@@ -152,34 +156,34 @@ HCURSOR shownCursor() {
     return cursor.hCursor;
 }
 
-// Clicks "To  Excel" and watches the window until the export is done, with
-// the mouse over TextBox 1; a second click, made meanwhile, must start
-// nothing.
-Waited clickWatching(const RunningExe& tool, const fs::path& log, size_t before) {
+// Clicks "To  Excel" with the mouse over TextBox 1 and watches the window
+// until the export is done; what went wrong, if anything. It answers
+// WM_NULL within 200 ms, Windows never calls it hung, the cursor over it is
+// never the one it shows when it does not wait (a cursor of another process
+// cannot be read here, so the wait cursor is known by being another) and is
+// that one again afterwards; a second click, made meanwhile, starts nothing.
+std::string clickWatching(const RunningExe& tool, const fs::path& log, size_t before) {
     RECT field{};
     GetWindowRect(tool.control(Text1), &field);
     SetCursorPos((field.left + field.right) / 2, (field.top + field.bottom) / 2);
     Sleep(200);
     const HCURSOR idle = shownCursor();
     PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
-    Waited waited;
-    const DWORD start = GetTickCount();
-    while (!readAll(log).substr(before).ends_with("released\n") && GetTickCount() - start < 20000) {
+    bool slow = false, hung = false, idleCursor = false;
+    for (const DWORD start = GetTickCount();
+         !readAll(log).substr(before).ends_with("released\n") && GetTickCount() - start < 20000; Sleep(50)) {
         const DWORD asked = GetTickCount();
-        DWORD_PTR answer = 0;
-        if (!SendMessageTimeoutW(tool.window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer))
-            waited.longest = std::max<DWORD>(waited.longest, 1000);
-        waited.longest = std::max(waited.longest, GetTickCount() - asked);
-        waited.hung |= IsHungAppWindow(tool.window) != FALSE;
+        SendMessageTimeoutW(tool.window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, nullptr);
+        slow |= GetTickCount() - asked >= 200;
+        hung |= IsHungAppWindow(tool.window) != FALSE;
         // The first moment is the click's, before the wait begins.
-        waited.otherCursor |= GetTickCount() - start > 300 && shownCursor() == idle;
+        idleCursor |= GetTickCount() - start > 300 && shownCursor() == idle;
         if (GetTickCount() - start > 1000 && GetTickCount() - start < 1100)
             PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
-        Sleep(50);
     }
     Sleep(300);  // a second export would have begun by now
-    waited.otherCursor |= shownCursor() != idle;
-    return waited;
+    return std::string(slow ? "slow " : "") + (hung ? "hung " : "") + (idleCursor ? "idle cursor " : "") +
+           (shownCursor() != idle ? "no idle cursor after" : "");
 }
 
 const std::u16string kBusy = u"Excel が応答しません。Excel で入力中のセルや開いているダイアログを閉じてから［再試行］を押してください。"
@@ -187,70 +191,63 @@ const std::u16string kBusy = u"Excel が応答しません。Excel で入力中�
                      kOnClipboard = u"リストはクリップボードにあります（TextBox 1 には Ctrl+Z で戻せます）。";
 
 // What a real Excel does to an export, and what the user sees of it: the
-// boxes answered in turn (a blank answer leaves the window watched while it
-// waits), the server's calls (and how many were turned away as busy; -1:
-// some), the boxes' texts.
+// server's faults, the boxes answered in turn (a blank answer leaves the
+// window watched while it waits), the server's calls (and how many were
+// turned away as busy; -1: some), the boxes' texts.
 struct Fault {
-    const char* what;
-    const wchar_t* registeredAs;  // none: nothing registered
     std::string faults;
     std::vector<int> answers;
     std::string log;
     int busy;
     std::u16string messages;
+    const wchar_t* registeredAs = L"Excel.Application";  // none: nothing registered
 };
 
-const Fault kFaults[] = {
-    {"a 7 s start, watched", L"Excel.Application", "start 7000", {0}, calls(12), 0, u""},
-    {"a 7 s call, watched", L"Excel.Application", "slow 2 7000", {0}, calls(12), 0, u""},
-    {"busy, answered from Invoke, below the limit", L"Excel.Application", "busy 2 3 8001010A", {}, calls(12), 3, u""},
-    {"busy as Excel's own exception", L"Excel.Application", "busy 5 2 800AC472", {}, calls(12), 2, u""},
-    {"the call rejected", L"Excel.Application", "busy 0 2 80010001", {}, calls(12), 2, u""},
-    {"busy past the limit, then 再試行", L"Excel.Application", "busy 2 1000 8001010A", {IDRETRY}, calls(12), -1,
-     kBusy},
-    {"busy past the limit, then キャンセル", L"Excel.Application", "busy 2 1000 80010001", {IDCANCEL, IDOK}, calls(2),
-     -1, kBusy + u"|" + kExport[2].second},
-    {"the server ends midway", L"Excel.Application", "exit 3", {IDOK}, calls(4, false), 0,
-     kExport[3].second + u"\nExcel が終了したか、応答できなくなりました。リストはクリップボードにあります。"},
-    {"only KET.Application", L"KET.Application", "", {}, calls(12), 0, u""},
-    {"nothing registered", nullptr, "", {IDOK}, "", 0,
-     u"この PC には Excel がインストールされていません。\n" + kOnClipboard + u"ほかのアプリケーションに貼り付けて使えます。"},
-};
+// First the export as it goes, then with each call failing in turn: its
+// step's message, nothing called after it.
+std::vector<Fault> faults() {
+    std::vector<Fault> rows{{"", {}, calls(std::size(kExport)), 0, u""}};
+    for (size_t at = 0; at < std::size(kExport); ++at)
+        rows.push_back({"fail " + std::to_string(at), {IDOK}, calls(at + 1), 0, kExport[at].second});
+    rows.insert(rows.end(), {
+        {"start 7000", {0}, calls(12), 0, u""},  // a 7 s start, watched
+        {"slow 2 7000", {0}, calls(12), 0, u""},  // a 7 s call, watched
+        {"busy 2 3 8001010A", {}, calls(12), 3, u""},  // busy, answered from Invoke, below the limit
+        {"busy 5 2 800AC472", {}, calls(12), 2, u""},  // busy as Excel's own exception
+        {"busy 0 2 80010001", {}, calls(12), 2, u""},  // the call rejected
+        {"busy 2 1000 8001010A", {IDRETRY}, calls(12), -1, kBusy},  // then 再試行
+        {"busy 2 1000 80010001", {IDCANCEL, IDOK}, calls(2), -1, kBusy + u"|" + kExport[2].second},
+        {"exit 3", {IDOK}, calls(4, false), 0,  // the server ends midway
+         kExport[3].second + u"\nExcel が終了したか、応答できなくなりました。リストはクリップボードにあります。"},
+        {"", {}, calls(12), 0, u"", L"KET.Application"},
+        {"", {IDOK}, "", 0, u"この PC には Excel がインストールされていません。\n" + kOnClipboard +
+         u"ほかのアプリケーションに貼り付けて使えます。", nullptr},
+    });
+    return rows;
+}
 
+void unregisterServers() {
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
+    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
+}
+
+// Each fault, from the list in TextBox 1 (names), with the recording server
+// registered (logging to calls.txt): the messages, the calls made, every
+// object released (exactly), the list on the clipboard and back with Ctrl+Z.
 void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std::u16string& names) {
-    // The export, to the recording server registered as Excel (logging to
-    // calls.txt); then with each call failing in turn: its step's message,
-    // nothing called after it, every object released, the list on the
-    // clipboard.
     const fs::path log = folder / "calls.txt";
-    registerServer(L"Excel.Application", log);
-    EXPECT_EQ(exportLog(log, "", [&] { tool.click(Command7); }), calls(std::size(kExport)));
-    EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
-    for (size_t at = 0; at < std::size(kExport); ++at) {
-        tool.click(Command2);
-        std::u16string message;
-        EXPECT_EQ(exportLog(log, "fail " + std::to_string(at), [&] { message = tool.clickForMessage(Command7); }),
-                  calls(at + 1));
-        EXPECT_EQ(message, kExport[at].second);
-        EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
-    }
-
-    // Each fault, from the list in TextBox 1: the messages, the calls made,
-    // every object released (exactly), the list on the clipboard and back
-    // with Ctrl+Z.
-    tool.click(Command2);
-    for (const Fault& f : kFaults) {
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
-        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
+    for (const Fault& f : faults()) {
+        SCOPED_TRACE(testing::Message() << f.faults << " as " << (f.registeredAs ? f.registeredAs : L"nothing"));
+        unregisterServers();
         if (f.registeredAs)
             registerServer(f.registeredAs, log);
         if (f.faults.starts_with("start"))  // the server still running from the last export goes first
             waitFor([&] { return readAll(log).ends_with("ended\n"); });
         std::u16string messages;
-        Waited waited;
+        std::string watched;
         const std::string made = exportLog(log, f.faults, [&] {
             if (f.answers == std::vector<int>{0})
-                return waited = clickWatching(tool, log, readAll(log).size()), void();
+                return watched = clickWatching(tool, log, readAll(log).size()), void();
             PostMessageW(tool.control(Command7), BM_CLICK, 0, 0);
             for (const int answer : f.answers)
                 messages += (messages.empty() ? u"" : u"|") + tool.answerBox(answer, [&] {
@@ -263,33 +260,28 @@ void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std:
             return !f.log.ends_with("released\n") || withoutBusy(text, ignored).ends_with("released\n");
         });
         int busy = 0;
-        EXPECT_EQ(withoutBusy(made, busy), f.log) << f.what;
-        EXPECT_TRUE(f.busy < 0 ? busy > 0 : busy == f.busy) << f.what << ": " << busy << " turned away";
-        EXPECT_EQ(messages, f.messages) << f.what;
-        EXPECT_LT(waited.longest, 200u) << f.what;
-        EXPECT_FALSE(waited.hung || waited.otherCursor) << f.what;
-        EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names) << f.what;
+        EXPECT_EQ(withoutBusy(made, busy), f.log);
+        EXPECT_TRUE(f.busy < 0 ? busy > 0 : busy == f.busy) << ": " << busy << " turned away";
+        EXPECT_EQ(messages, f.messages);
+        EXPECT_EQ(watched, "");
+        EXPECT_EQ(tool.text(Text1) + u"|" + clipboardText(), u"|" + names);
         type(tool, Text1, u"\x1A");
-        EXPECT_EQ(tool.text(Text1), names) << f.what;
+        EXPECT_EQ(tool.text(Text1), names);
     }
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
+    unregisterServers();
 }
 
 } // namespace
 
 TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
-    const fs::path folder = fs::temp_directory_path() / ("tavrosk exe test " + std::to_string(GetCurrentProcessId()));
-    // Wine gives out process IDs again: a folder left by an earlier run goes first.
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    fs::create_directories(folder / "sub");
+    const fs::path folder = freshFolder("tavrosk exe test");
+    fs::create_directory(folder / "sub");
     for (const char* name : {"2 a.wav", "10 b.MP3", "1 c.ogg", "x.mid", "hidden.wav", "system.wav", ".dot.wav"})
         std::ofstream(folder / name).put('x');
     SetFileAttributesW((folder / "hidden.wav").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((folder / "system.wav").c_str(), FILE_ATTRIBUTE_SYSTEM);
     RunningExe tool;
-    ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
+    ASSERT_TRUE(startOn(tool, folder));
     layout(tool);
 
     // A folder that went away is said, and the open folder is chosen again.
@@ -362,6 +354,7 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
         exportThroughCom(tool, folder, names);
     tool.close();
     // The recording server holds its log until it ends, a second after the export.
+    std::error_code ignored;
     waitFor([&] { return fs::remove_all(folder, ignored), !fs::exists(folder); });
 }
 
@@ -379,14 +372,11 @@ void chooseFromMenu(const RunningExe& tool, char16_t key) {
 } // namespace
 
 TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
-    const fs::path folder = fs::temp_directory_path() / ("tavrosk menu test " + std::to_string(GetCurrentProcessId()));
-    std::error_code ignored;
-    fs::remove_all(folder, ignored);
-    fs::create_directories(folder);
+    const fs::path folder = freshFolder("tavrosk menu test");
     fs::copy_file(fs::path(TAVROSK_TAG_FILES) / "utf16.mp3", folder / "01 a.mp3");
     fs::copy_file(fs::path(TAVROSK_TAG_FILES) / "untagged.mp3", folder / "02 b.mp3");
     RunningExe tool;
-    ASSERT_TRUE(tool.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + folder.wstring() + L"\""));
+    ASSERT_TRUE(startOn(tool, folder));
 
     // A right click on a selected row keeps the selection and opens the
     // file list's menu.
@@ -418,7 +408,7 @@ TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     for (int i = 0; i < 12; ++i)
         fs::create_hard_link(fs::path(TAVROSK_TAG_FILES) / "huge.mp3", folder / "slow" / (std::to_string(i) + ".mp3"));
     RunningExe reading;
-    ASSERT_TRUE(reading.start(TAVROSK_EXE, fs::temp_directory_path().wstring(), L"\"" + (folder / "slow").wstring() + L"\""));
+    ASSERT_TRUE(startOn(reading, folder / "slow"));
     reading.click(Command1);
     PostMessageW(reading.control(File1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(reading.control(File1)), -1);
     chooseFromMenu(reading, u't');
@@ -431,5 +421,5 @@ TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     waitFor([&] { return !IsWindow(progress); });
     EXPECT_EQ(reading.text(Text1), u"");
     reading.close();
-    fs::remove_all(folder, ignored);
+    fs::remove_all(folder);
 }

@@ -26,12 +26,9 @@ fail() {
     echo "FAILED: $1"
     failures=$((failures + 1))
 }
-# What the two differ in: "+" lines only in the second, "-" only in the first.
-differences() {
-    diff <(printf '%s\n' "$1") <(printf '%s\n' "$2") | sed -n 's/^> /+ /p; s/^< /- /p' || true
-}
+# Fails with what the two differ in: "+" lines only in the second, "-" only in the first.
 expect_same() {
-    [[ "$2" == "$3" ]] || fail "$1:"$'\n'"$(differences "$2" "$3")"
+    [[ "$2" == "$3" ]] || fail "$1:"$'\n'"$(diff <(printf '%s\n' "$2") <(printf '%s\n' "$3") | sed -n 's/^> /+ /p; s/^< /- /p')"
 }
 
 # A registry tree as sorted lines, "[KEY]" and "[KEY]<TAB>VALUE=DATA";
@@ -50,34 +47,25 @@ files() { (cd "$drive_c" && find . | LC_ALL=C sort); }
 # Files written since the marker, outside the user's profile.
 written_outside() { (cd "$drive_c" && find . -newer "$work/marker" -not -path "./$profile" -not -path "./$profile/*"); }
 
-# What an install of VERSION adds to HKCU, for an install of SIZE KiB.
+# What an install of VERSION adds to HKCU, for an install of SIZE KiB: the
+# uninstall entry and the verb on folders and on a folder's background.
 installed_keys() {
-    local dir="C:\\\\users\\\\$user\\\\AppData\\\\Local\\\\Programs\\\\Tavrosk" hkcu='HKEY_CURRENT_USER\Software'
-    local uninstall="[$hkcu\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tavrosk]"
-    local folder="[$hkcu\\Classes\\Directory\\shell\\Tavrosk]"
-    local background="[$hkcu\\Classes\\Directory\\Background\\shell\\Tavrosk]"
-    printf '%s\n' "[$hkcu\\Classes]" "[$hkcu\\Classes\\Directory]" "[$hkcu\\Classes\\Directory\\Background]" \
-        "[$hkcu\\Classes\\Directory\\Background\\shell]" "[$hkcu\\Classes\\Directory\\shell]" \
-        "[$hkcu\\Microsoft\\Windows\\CurrentVersion\\Uninstall]" \
-        "$uninstall" \
-        "$uninstall	\"DisplayName\"=\"タヴロスク作成支援ツール\"" \
-        "$uninstall	\"DisplayVersion\"=\"$1\"" \
-        "$uninstall	\"Publisher\"=\"タヴロスク制作室\"" \
-        "$uninstall	\"DisplayIcon\"=\"$dir\\\\tavrosk.exe,0\"" \
-        "$uninstall	\"InstallLocation\"=\"$dir\"" \
-        "$uninstall	\"UninstallString\"=\"\\\"$dir\\\\uninstall.exe\\\"\"" \
-        "$uninstall	\"QuietUninstallString\"=\"\\\"$dir\\\\uninstall.exe\\\" /S\"" \
-        "$uninstall	\"EstimatedSize\"=dword:$(printf %08x "$2")" \
-        "$uninstall	\"NoModify\"=dword:00000001" \
-        "$uninstall	\"NoRepair\"=dword:00000001" \
-        "$uninstall	\"ParentFolderMade\"=dword:00000001" \
-        "$folder" "$folder	@=\"タヴロスクで開く\"" "$folder	\"Icon\"=\"$dir\\\\tavrosk.exe,0\"" \
-        "[$hkcu\\Classes\\Directory\\shell\\Tavrosk\\command]" \
-        "[$hkcu\\Classes\\Directory\\shell\\Tavrosk\\command]	@=\"\\\"$dir\\\\tavrosk.exe\\\" -- \\\"%1\\\"\"" \
-        "$background" "$background	@=\"タヴロスクで開く\"" "$background	\"Icon\"=\"$dir\\\\tavrosk.exe,0\"" \
-        "[$hkcu\\Classes\\Directory\\Background\\shell\\Tavrosk\\command]" \
-        "[$hkcu\\Classes\\Directory\\Background\\shell\\Tavrosk\\command]	@=\"\\\"$dir\\\\tavrosk.exe\\\" -- \\\"%V\\\"\"" |
-        LC_ALL=C sort
+    local dir="C:\\\\users\\\\$user\\\\AppData\\\\Local\\\\Programs\\\\Tavrosk" h='HKEY_CURRENT_USER\Software' key
+    local exe="$dir\\\\tavrosk.exe" uninstall="[$h\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tavrosk]"
+    { printf '%s\n' "[$h\\Classes]" "[$h\\Microsoft\\Windows\\CurrentVersion\\Uninstall]" "$uninstall"
+    for value in "\"DisplayName\"=\"タヴロスク作成支援ツール\"" "\"DisplayVersion\"=\"$1\"" \
+        "\"Publisher\"=\"タヴロスク制作室\"" "\"DisplayIcon\"=\"$exe,0\"" "\"InstallLocation\"=\"$dir\"" \
+        "\"UninstallString\"=\"\\\"$dir\\\\uninstall.exe\\\"\"" "\"QuietUninstallString\"=\"\\\"$dir\\\\uninstall.exe\\\" /S\"" \
+        "\"EstimatedSize\"=dword:$(printf %08x "$2")" "\"NoModify\"=dword:00000001" "\"NoRepair\"=dword:00000001" \
+        "\"ParentFolderMade\"=dword:00000001"; do
+        printf '%s\t%s\n' "$uninstall" "$value"
+    done
+    for verb in "Directory %1" "Directory\\Background %V"; do
+        key="[$h\\Classes\\${verb% *}\\shell\\Tavrosk]"
+        printf '%s\n' "[$h\\Classes\\${verb% *}]" "[$h\\Classes\\${verb% *}\\shell]" "$key" \
+            "$key	@=\"タヴロスクで開く\"" "$key	\"Icon\"=\"$exe,0\"" "${key%]}\\command]" \
+            "${key%]}\\command]	@=\"\\\"$exe\\\" -- \\\"${verb#* }\\\"\""
+    done; } | LC_ALL=C sort -u
 }
 # The files an install adds: the program, its uninstaller, one shortcut
 # (none on the desktop: that one is unticked).
@@ -89,19 +77,11 @@ installed_files() {
 # Installs silently, and checks what the install added to the state before.
 install() {
     touch "$work/marker"
-    local start rc=0
-    start=$(date +%s%N)
-    "$wine" "$1" /S || rc=$?
-    [[ $rc == 0 ]] || fail "silent install of $1: exit code $rc"
-    echo "silent install of $(basename "$1"): $(( ($(date +%s%N) - start) / 1000000 )) ms"
+    "$wine" "$1" /S || fail "silent install of $1: exit code $?"
     local folder=$drive_c/$profile/AppData/Local/Programs/Tavrosk
     local kib=$(( ($(stat -c %s "$folder/tavrosk.exe") + $(stat -c %s "$folder/uninstall.exe")) / 1024 ))
-    local keys
-    keys=$(registry HKCU)
-    expect_same "HKCU keys missing after installing $1" "" \
-        "$(LC_ALL=C comm -13 <(printf '%s\n' "$keys") <(installed_keys "$2" "$kib"))"
-    expect_same "HKCU after installing $1" "$before_keys" \
-        "$(LC_ALL=C comm -23 <(printf '%s\n' "$keys") <(installed_keys "$2" "$kib"))"
+    expect_same "HKCU after installing $1" \
+        "$(printf '%s\n' "$before_keys" | LC_ALL=C sort -u - <(installed_keys "$2" "$kib"))" "$(registry HKCU)"
     expect_same "HKLM\\Software after installing $1" "$before_software" "$(registry 'HKLM\Software')"
     expect_same "files after installing $1" "$before_files" \
         "$(LC_ALL=C comm -23 <(files) <(installed_files | LC_ALL=C sort))"
