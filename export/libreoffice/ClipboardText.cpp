@@ -30,10 +30,11 @@ OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext
                                                cppu::UnoType<OUString>::get());
     OUString text;
     // The first read after the office has been idle for a while can come
-    // back as a lone replacement character; a fresh read then gets the text.
-    // A list holds one of its own where no decoding fits a name, but inside
-    // a line that ends with a line break; only a list of that one character
-    // alone is read again, and reads the same.
+    // back as a lone replacement character, or as one followed by stray
+    // bytes with NULs among them; a fresh read then gets the text. A list
+    // holds replacement characters of its own where no decoding fits a name,
+    // but never a NUL (a name cannot hold one, and control characters are
+    // shown as their pictures), so such a list is read once.
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         if (attempt > 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -46,7 +47,8 @@ OUString ReadClipboardText(const css::uno::Reference<css::uno::XComponentContext
         } catch (const css::datatransfer::UnsupportedFlavorException& e) {
             throwUnreadable(ToUtf8(e.Message));
         }
-        if (text.getLength() != 1 || text[0] != 0xFFFD)
+        const bool stray = text.getLength() == 1 ? text[0] == 0xFFFD : text.indexOf(u'\0') >= 0;
+        if (!stray)
             break;
     }
     return text;
