@@ -1,6 +1,7 @@
 #include "app/qt/adapters/ListTextField.h"
 
 #include "app/qt/QtText.h"
+#include "app/qt/platform/FreedMemory.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -85,6 +86,7 @@ void ListTextField::show(const TextChange& change) {
         cursor.select(QTextCursor::Document);
         InsertListText(cursor, current());
     }
+    ReturnFreedMemorySoon();
 }
 
 bool ListTextField::eventFilter(QObject*, QEvent* event) {
