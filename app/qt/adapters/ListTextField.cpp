@@ -1,6 +1,7 @@
 #include "app/qt/adapters/ListTextField.h"
 
 #include "app/qt/QtText.h"
+#include "app/qt/platform/FreedMemory.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -86,6 +87,7 @@ void ListTextField::show(const TextChange& change) {
         cursor.select(QTextCursor::Document);
         InsertListText(cursor, current());
     }
+    ReturnFreedMemorySoon();
 }
 
 bool ListTextField::eventFilter(QObject* watched, QEvent* event) {
