@@ -10,6 +10,7 @@
 #include "app/qt/widgets/FolderTree.h"
 #include "app/qt/widgets/GraphicalButton.h"
 #include "app/qt/widgets/ListEdit.h"
+#include "app/qt/widgets/WholeFrame.h"
 
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -155,6 +156,8 @@ void Form1::createControls() {
         control->setAccessibleName(ToQString(c.accessibleName));
         if (c.face)
             control->setFont(fontOf(*c.face));
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(control))
+            KeepFrameWhole(*area);
         if (auto* button = qobject_cast<QPushButton*>(control)) {
             button->installEventFilter(enterClicks);
             button->setAutoDefault(false);

@@ -2,6 +2,7 @@
 
 #include "tests/ControlTable.h"
 
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QLabel>
@@ -44,6 +45,18 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
             (widget->geometry().topLeft() + QPoint(4, widget->height() / 2)) * shot.devicePixelRatio());
         if (c.colour) {
             EXPECT_LT(distance(seen, QColor(c.colour)), 60) << c.name << " drawn as " << seen.name().toStdString();
+        }
+        // A scrolled field's frame is whole: its last column and row of
+        // device pixels are the frame's, not the window's background.
+        if (qobject_cast<QAbstractScrollArea*>(widget)) {
+            const QRect edges = QRectF(QRectF(widget->geometry()).topLeft() * shot.devicePixelRatio(),
+                                       QSizeF(widget->size()) * shot.devicePixelRatio())
+                                    .toAlignedRect();
+            const QColor background = form->palette().color(QPalette::Window);
+            for (const QPoint& edge :
+                 {QPoint(edges.right(), edges.center().y()), QPoint(edges.center().x(), edges.bottom())})
+                EXPECT_GT(distance(shot.pixelColor(edge), background), 30)
+                    << c.name << " at " << edge.x() << "," << edge.y();
         }
     }
     // A screen reader meets a frame, and reads each field with the label
