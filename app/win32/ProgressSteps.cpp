@@ -2,13 +2,11 @@
 
 #include "app/ContextMenus.h"
 #include "app/win32/WideText.h"
+#include "model/StepsThread.h"
 
 #include <commctrl.h>
 
-#include <atomic>
-#include <exception>
 #include <string>
-#include <thread>
 
 namespace tavrosk::win32 {
 
@@ -25,15 +23,15 @@ std::wstring countText(std::size_t done, std::size_t count) {
 // The progress window's own messages: its button, Escape and its close box
 // all cancel.
 LRESULT CALLBACK progressProcedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    auto* cancelled = reinterpret_cast<std::atomic<bool>*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (cancelled && ((message == WM_COMMAND && LOWORD(w) == kCancelId) || message == WM_CLOSE)) {
-        *cancelled = true;
+    auto* steps = reinterpret_cast<StepsThread*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (steps && ((message == WM_COMMAND && LOWORD(w) == kCancelId) || message == WM_CLOSE)) {
+        steps->cancel();
         return 0;
     }
     return DefWindowProcW(window, message, w, l);
 }
 
-HWND createProgressWindow(HWND owner, std::atomic<bool>& cancelled, HWND& label) {
+HWND createProgressWindow(HWND owner, StepsThread& steps, HWND& label) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -58,7 +56,7 @@ HWND createProgressWindow(HWND owner, std::atomic<bool>& cancelled, HWND& label)
                                   height, owner, nullptr, instance, nullptr);
     if (!window)
         return nullptr;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&cancelled));
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&steps));
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi);
@@ -84,19 +82,8 @@ void destroyProgressWindow(HWND window) {
 } // namespace
 
 bool ProgressSteps::run(std::size_t count, const std::function<void(std::size_t)>& step) {
-    std::atomic<std::size_t> done = 0;
-    std::atomic<bool> cancelled = false;
-    std::exception_ptr failure;
     HANDLE finished = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    std::thread worker([&] {
-        try {
-            for (std::size_t i = 0; i < count && !cancelled; done = ++i)
-                step(i);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        SetEvent(finished);
-    });
+    StepsThread steps(count, step, [finished] { SetEvent(finished); });
 
     // The first half second: painting, posted and sent messages; input waits
     // in the queue.
@@ -115,23 +102,24 @@ bool ProgressSteps::run(std::size_t count, const std::function<void(std::size_t)
     }
     if (WaitForSingleObject(finished, 0) != WAIT_OBJECT_0) {
         HWND label = nullptr;
-        HWND window = createProgressWindow(owner_, cancelled, label);
+        HWND window = createProgressWindow(owner_, steps, label);
         if (owner_)
             EnableWindow(owner_, FALSE);
-        std::size_t shown = done;
+        std::size_t shown = steps.done();
         SetWindowTextW(label, countText(shown, count).c_str());
         ShowWindow(window, SW_SHOW);
         while (MsgWaitForMultipleObjects(1, &finished, FALSE, 100, QS_ALLINPUT) != WAIT_OBJECT_0) {
             while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
                 if (message.message == WM_QUIT) {
-                    quit = cancelled = true;
+                    quit = true;
+                    steps.cancel();
                 } else if (!IsDialogMessageW(window, &message)) {
                     TranslateMessage(&message);
                     DispatchMessageW(&message);
                 }
             }
-            if (done != shown) {
-                shown = done;
+            if (steps.done() != shown) {
+                shown = steps.done();
                 SetWindowTextW(label, countText(shown, count).c_str());
             }
         }
@@ -141,13 +129,11 @@ bool ProgressSteps::run(std::size_t count, const std::function<void(std::size_t)
         if (owner_)
             SetActiveWindow(owner_);
     }
-    worker.join();
+    steps.wait();
     CloseHandle(finished);
     if (quit)
         PostQuitMessage(0);
-    if (failure)
-        std::rethrow_exception(failure);
-    return !cancelled;
+    return steps.outcome();
 }
 
 } // namespace tavrosk::win32

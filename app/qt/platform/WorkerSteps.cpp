@@ -2,15 +2,12 @@
 
 #include "app/ContextMenus.h"
 #include "app/qt/QtText.h"
+#include "model/StepsThread.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QTimer>
-
-#include <atomic>
-#include <exception>
-#include <thread>
 
 namespace tavrosk::qt {
 
@@ -25,47 +22,33 @@ QString countText(std::size_t done, std::size_t count) {
 } // namespace
 
 bool WorkerSteps::run(std::size_t count, const std::function<void(std::size_t)>& step) {
-    std::atomic<std::size_t> done = 0;
-    std::atomic<bool> cancelled = false, finished = false;
-    std::exception_ptr failure;
     QEventLoop loop;
-    std::thread worker([&] {
-        try {
-            for (std::size_t i = 0; i < count && !cancelled; done = ++i)
-                step(i);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        finished = true;
-        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-    });
+    StepsThread steps(count, step, [&] { QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection); });
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QTimer::singleShot(kQuietMilliseconds, &loop, &QEventLoop::quit);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
     QApplication::restoreOverrideCursor();
-    if (!finished) {
-        QProgressDialog dialog(countText(done, count), ToQString(menus::kCancel), 0, static_cast<int>(count),
+    if (!steps.ended()) {
+        QProgressDialog dialog(countText(steps.done(), count), ToQString(menus::kCancel), 0, static_cast<int>(count),
                                QApplication::activeWindow());
         dialog.setWindowTitle(ToQString(menus::kReadingTitle));
         dialog.setWindowModality(Qt::ApplicationModal);
         dialog.setAutoClose(false);
         dialog.setAutoReset(false);
         dialog.setMinimumDuration(0);
-        QObject::connect(&dialog, &QProgressDialog::canceled, [&] { cancelled = true; });
+        QObject::connect(&dialog, &QProgressDialog::canceled, [&] { steps.cancel(); });
         QTimer update;
         QObject::connect(&update, &QTimer::timeout, [&] {
-            dialog.setValue(static_cast<int>(done.load()));
-            dialog.setLabelText(countText(done, count));
+            dialog.setValue(static_cast<int>(steps.done()));
+            dialog.setLabelText(countText(steps.done(), count));
         });
         update.start(100);
         dialog.show();
         loop.exec();
     }
-    worker.join();
-    if (failure)
-        std::rethrow_exception(failure);
-    return !cancelled;
+    steps.wait();
+    return steps.outcome();
 }
 
 } // namespace tavrosk::qt
