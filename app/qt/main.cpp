@@ -96,8 +96,11 @@ int main(int argc, char* argv[]) {
     report.setParent(&form);
     QApplication::setWindowIcon(form.windowIcon());
     MakeTopmost(form);
+    // Centred; on a screen smaller than the window its title and left edge
+    // stay on the screen.
     const QRect screen = form.screen()->availableGeometry();
-    form.move(screen.center() - form.rect().center());
+    const QPoint centred = screen.center() - form.rect().center();
+    form.move(std::max(screen.left(), centred.x()), std::max(screen.top(), centred.y()));
 
     form.core().start(started.paths);
     form.show();
