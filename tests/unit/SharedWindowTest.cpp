@@ -1,65 +1,11 @@
-// What both windows share below them: the events handed to the core, and
-// the text field with the tool's own undo.
-#include "commands/Form1Core.h"
+// What both windows share below them: the text field with the tool's own
+// undo.
 #include "commands/UndoableTextField.h"
-#include "export/LongCall.h"
-#include "tests/Fakes.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
-
 namespace tavrosk::test {
 namespace {
-
-// A call to the spreadsheet application during which the user acts.
-struct ActedMeanwhile final : LongCall {
-    void run(const std::function<void()>& call) override {
-        if (act)
-            std::exchange(act, {})();
-        call();
-    }
-    std::function<void()> act;
-};
-
-// Both windows hand their events to the core; one made while an export waits
-// on the spreadsheet application is dropped, neither run then nor after it:
-// the list stays on the clipboard, one workbook is made.
-TEST(Form1Core, DropsWhatTheUserDoesDuringAnExport) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tavrosk core test";
-    std::filesystem::create_directories(folder / "sub");
-    std::ofstream(folder / "a.mp3").put('x');
-    const std::pair<const char*, std::function<void(Form1Core&)>> kMeanwhile[] = {
-        {"append", [](Form1Core& core) { core.run(Action::AppendSelectedNames); }},
-        {"a second export", [](Form1Core& core) { core.run(Action::ExportToSpreadsheet); }},
-        {"a folder dropped", [&](Form1Core& core) { core.drop({folder / "sub"}); }},
-    };
-    for (const auto& [what, act] : kMeanwhile) {
-        FakeForm form;
-        FakeViews view;
-        RecordingReport report;
-        RecordingSpreadsheet spreadsheet{form.log};
-        ActedMeanwhile call;
-        FakeTitleReader titles;
-        StepsHere steps;
-        Form1Core core({form.text1, form.text2, view, view, form.drive1, form.clipboard, view}, report, spreadsheet,
-                       call, titles, steps);
-        core.start({folder});
-        core.run(Action::SelectAllFiles);
-        core.run(Action::AppendSelectedNames);
-        bool busy = false;
-        call.act = [&] { busy = core.busy(); act(core); };
-        core.run(Action::ExportToSpreadsheet);
-        EXPECT_TRUE(busy && !core.busy()) << what;
-        EXPECT_EQ(std::ranges::count(form.log.calls, "server.createApplication"), 1) << what;
-        EXPECT_EQ(form.text1.value + u"|" + form.clipboard.content.value_or(u"(none)") + u"|" +
-                      core.folders().path().filename().u16string(),
-                  u"|a.mp3\r\n|tavrosk core test") << what;
-        EXPECT_TRUE(report.messages.empty()) << what;
-    }
-    std::filesystem::remove_all(folder);
-}
 
 // A field with the tool's own undo, its control showing nothing.
 struct Field final : UndoableTextField {
