@@ -256,8 +256,8 @@ TEST_F(CoreTest, WhatTheUserDoesDuringAnExportIsDropped) {
         core.run(Action::ExportToSpreadsheet);
         EXPECT_TRUE(busy && !core.busy());
         EXPECT_EQ(std::ranges::count(form.log.calls, "server.createApplication"), 1);
-        EXPECT_EQ(shown() + u"|" + form.text1.value + u"|" + form.clipboard.content.value_or(u"(none)") + takeMessage(),
-                  u"sub: a.mp3||a.mp3\r\n");
+        EXPECT_EQ(shown() + u"|" + form.text1.value + u"|" + form.clipboard.content.value_or(u"(none)") +
+                      takeMessage(), u"sub: a.mp3||a.mp3\r\n");
     }
 }
 

@@ -13,8 +13,9 @@ namespace {
 const std::u16string_view kNumbers[] = {u"01 ", u"01. ", u"01 - ", u"01 -  ", u"01_", u"01-", u"1-05 ", u"(01) ",
                                         u"（０１）", u"01．", u"０３　", u"12 ", u"7. ", u"001 "};
 // Left as they are: titles that start with a number, and numbers with no title.
-const std::u16string_view kKept[] = {u"7 Rings", u"1999", u"2001年宇宙の旅", u"19才", u"1000 Miles", u"101 Dalmatians",
-                                     u"3.14 Pi", u"1-800-273-8255", u"01 ", u"(2001) Live", u"Track03", u" 01 Intro", u""};
+const std::u16string_view kKept[] = {u"7 Rings", u"1999", u"2001年宇宙の旅", u"19才", u"1000 Miles",
+                                     u"101 Dalmatians", u"3.14 Pi", u"1-800-273-8255", u"01 ", u"(2001) Live",
+                                     u"Track03", u" 01 Intro", u""};
 
 TEST(TrackNumbers, TakeOnlyATrackNumberOffTheStart) {
     for (const std::u16string_view number : kNumbers)
