@@ -137,35 +137,26 @@ struct FakeForm {
 // still referenced, so that a test sees every reference released.
 struct RecordingSpreadsheet final : SpreadsheetServer {
     explicit RecordingSpreadsheet(CallLog& log) : log(log) {}
-    struct Held {
+    // The application, a workbook or a sheet, each reached through its own interface.
+    struct Held final : SpreadsheetApplication, Workbook, Worksheet {
         explicit Held(RecordingSpreadsheet& owner) : owner(owner) { ++owner.live; }
-        ~Held() { --owner.live; }
-        RecordingSpreadsheet& owner;
-    };
-    struct Sheet final : Worksheet, Held {
-        using Held::Held;
+        ~Held() override { --owner.live; }
+        void makeVisible() override { owner.log.record("app.makeVisible"); }
+        std::unique_ptr<Workbook> addWorkbook() override { return owner.recorded("app.addWorkbook"); }
+        std::unique_ptr<Worksheet> addWorksheet() override { return owner.recorded("book.addWorksheet"); }
         void setName(const std::u16string& name) override { owner.log.record("sheet.setName"); owner.name = name; }
         void keepColumnAAsText() override { owner.log.record("sheet.keepColumnAAsText"); }
         void paste() override { owner.log.record("sheet.paste"); }
         void autoFitColumnA() override { owner.log.record("sheet.autoFitColumnA"); }
+        RecordingSpreadsheet& owner;
     };
     // Records the call, then makes its object: none when the call fails.
-    template <class Made>
-    std::unique_ptr<Made> recorded(const char* call) {
+    std::unique_ptr<Held> recorded(const char* call) {
         log.record(call);
-        return std::make_unique<Made>(*this);
+        return std::make_unique<Held>(*this);
     }
-    struct Book final : Workbook, Held {
-        using Held::Held;
-        std::unique_ptr<Worksheet> addWorksheet() override { return owner.recorded<Sheet>("book.addWorksheet"); }
-    };
-    struct App final : SpreadsheetApplication, Held {
-        using Held::Held;
-        void makeVisible() override { owner.log.record("app.makeVisible"); }
-        std::unique_ptr<Workbook> addWorkbook() override { return owner.recorded<Book>("app.addWorkbook"); }
-    };
     std::unique_ptr<SpreadsheetApplication> createApplication() override {
-        return recorded<App>("server.createApplication");
+        return recorded("server.createApplication");
     }
     CallLog& log;
     int live = 0;

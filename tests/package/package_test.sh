@@ -5,13 +5,8 @@
 #   package_test.sh BUILD_DIR
 set -euo pipefail
 work=$(mktemp -d)
-app=
-cleanup() {
-    [[ -n $app ]] && kill "$app" 2>/dev/null || true
-    wait 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# The program started below ends with the test.
+trap 'kill $(jobs -p) 2>/dev/null || true; wait; rm -rf "$work"' EXIT
 fail() { echo "package test: $*" >&2; exit 1; }
 
 cpack --config "$1/CPackConfig.cmake" -B "$work/out" >/dev/null

@@ -15,12 +15,7 @@ std::filesystem::path gFiles;  // set by main
 
 namespace {
 
-struct Case {
-    const char* file;
-    std::optional<std::u16string> title;
-};
-
-const Case kCases[] = {
+const std::pair<const char*, std::u16string> kTitled[] = {
     {"utf16.mp3", u"夜明けのスキャット"},
     {"utf8.mp3", u"Ça va 夜明け"},
     {"cp932.mp3", u"夜明けのスキャット"},
@@ -30,26 +25,15 @@ const Case kCases[] = {
     {"m4a.m4a", u"エム・フォー・エー"},
     {"flac.flac", u"フラック"},
     {"ogg.ogg", u"オッグ"},
-    {"untagged.mp3", std::nullopt},
-    {"empty.mp3", std::nullopt},
-    {"plain.wav", std::nullopt},
-    {"zero.mp3", std::nullopt},
-    {"huge.mp3", std::nullopt},
-    {"fifo.mp3", std::nullopt},
-    {"folder.mp3", std::nullopt},
-    {"device.mp3", std::nullopt},
-    {"vanished.mp3", std::nullopt},
 };
 
 TEST(TagLibTitleReader, ReadsEachFormatsTitleAndNoneWhereThereIsNone) {
     const TagLibTitleReader reader;
-    for (const Case& c : kCases)
-        EXPECT_EQ(reader.title(gFiles / c.file), c.title) << c.file;
-}
-
-std::string contentOf(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+    for (const auto& [file, title] : kTitled)
+        EXPECT_EQ(reader.title(gFiles / file), title) << file;
+    for (const char* file : {"untagged.mp3", "empty.mp3", "plain.wav", "zero.mp3", "huge.mp3", "fifo.mp3",
+                             "folder.mp3", "device.mp3", "vanished.mp3"})
+        EXPECT_EQ(reader.title(gFiles / file), std::nullopt) << file;
 }
 
 TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
@@ -58,15 +42,19 @@ TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
     std::filesystem::create_directories(corpus);
     std::mt19937 random(30);
     int read = 0;
-    for (const Case& c : kCases) {
-        if (!c.title)
-            continue;
-        const std::string whole = contentOf(gFiles / c.file);
-        const std::string extension = std::filesystem::path(c.file).extension().string();
-        std::vector<std::string> damaged;
+    for (const auto& [name, title] : kTitled) {
+        std::ifstream in(gFiles / name, std::ios::binary);
+        const std::string whole{std::istreambuf_iterator<char>(in), {}};
+        const std::filesystem::path file = corpus / ("damaged" + std::filesystem::path(name).extension().string());
+        const auto readDamaged = [&](const std::string& content) {
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+            const std::optional<std::u16string> damagedTitle = reader.title(file);
+            EXPECT_TRUE(!damagedTitle || !damagedTitle->empty()) << name;
+            ++read;
+        };
         // Cut at every byte of the first 128 and at 64 points after.
         for (std::size_t cut = 0; cut < whole.size(); cut += cut < 128 ? 1 : whole.size() / 64 + 1)
-            damaged.push_back(whole.substr(0, cut));
+            readDamaged(whole.substr(0, cut));
         // Bytes flipped, a few at a time, mostly in the headers and tags.
         for (int i = 0; i < 200; ++i) {
             std::string copy = whole;
@@ -74,14 +62,7 @@ TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
                 const std::size_t limit = i % 2 ? copy.size() : std::min<std::size_t>(copy.size(), 512);
                 copy[random() % limit] ^= static_cast<char>(1 << random() % 8);
             }
-            damaged.push_back(copy);
-        }
-        for (const std::string& content : damaged) {
-            const std::filesystem::path file = corpus / ("damaged" + extension);
-            std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
-            const std::optional<std::u16string> title = reader.title(file);
-            EXPECT_TRUE(!title || !title->empty()) << c.file;
-            ++read;
+            readDamaged(copy);
         }
     }
     std::filesystem::remove_all(corpus);

@@ -1,6 +1,7 @@
 // The navigation rules both windows share, without a display, on either
 // platform: the command line, what a set of paths opens, the file list's
-// selection, the folder list's rows, and the drive list kept in step.
+// selection, the folder list's rows, the drive list kept in step, and the
+// events dropped while an export waits.
 #include "commands/Form1Core.h"
 #include "export/LongCall.h"
 #include "model/BackgroundSteps.h"
@@ -10,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace tavrosk::test {
@@ -37,6 +39,16 @@ TEST(CommandLine, OptionsComeFirstAndDashDashEndsThem) {
         EXPECT_EQ(line.paths, c.paths) << c.arguments.size();
     }
 }
+
+// A call to the spreadsheet application during which the user acts.
+struct ActedMeanwhile final : LongCall {
+    void run(const std::function<void()>& call) override {
+        if (act)
+            std::exchange(act, {})();
+        call();
+    }
+    std::function<void()> act;
+};
 
 // The core on a folder tree of the test's own, its views recording.
 class CoreTest : public ::testing::Test {
@@ -76,7 +88,7 @@ protected:
     FakeViews views;
     RecordingReport report;
     RecordingSpreadsheet spreadsheet{form.log};
-    DirectCall call;
+    ActedMeanwhile call;
     FakeTitleReader titles;
     StepsHere steps;
     Form1Core core{{form.text1, form.text2, views, views, form.drive1, form.clipboard, views}, report, spreadsheet,
@@ -224,6 +236,29 @@ TEST_F(CoreTest, AFailedDrivePickShowsTheOpenDriveAndAGoneFolderItsAncestor) {
     core.drivesChanged();
     EXPECT_EQ(shown() + takeMessage(), u"stick:");
     EXPECT_EQ(form.drive1.shownFor, root / "stick");
+}
+
+// An event made while an export waits on the spreadsheet application is
+// dropped, neither run then nor after it: the list stays on the clipboard,
+// one workbook is made.
+TEST_F(CoreTest, WhatTheUserDoesDuringAnExportIsDropped) {
+    const std::function<void()> kMeanwhile[] = {
+        [&] { core.run(Action::AppendSelectedNames); },
+        [&] { core.run(Action::ExportToSpreadsheet); },
+        [&] { core.drop({"other"}); },
+    };
+    for (const auto& act : kMeanwhile) {
+        core.start({"sub/a.mp3"});
+        core.run(Action::AppendSelectedNames);
+        form.log.calls.clear();
+        bool busy = false;
+        call.act = [&] { busy = core.busy(); act(); };
+        core.run(Action::ExportToSpreadsheet);
+        EXPECT_TRUE(busy && !core.busy());
+        EXPECT_EQ(std::ranges::count(form.log.calls, "server.createApplication"), 1);
+        EXPECT_EQ(shown() + u"|" + form.text1.value + u"|" + form.clipboard.content.value_or(u"(none)") +
+                      takeMessage(), u"sub: a.mp3||a.mp3\r\n");
+    }
 }
 
 } // namespace
