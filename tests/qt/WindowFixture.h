@@ -63,11 +63,13 @@ protected:
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
-    QStringList fileNames() {
+    // The names the file list shows, or only those selected.
+    QStringList fileNames(bool selected = false) {
+        auto* view = control<QListView>("File1");
         QStringList names;
-        const QAbstractItemModel* model = control<QListView>("File1")->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            names.push_back(model->index(row, 0).data().toString());
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            if (!selected || view->selectionModel()->isRowSelected(row))
+                names.push_back(view->model()->index(row, 0).data().toString());
         return names;
     }
     std::u16string text1() { return form->state().text1.text(); }
