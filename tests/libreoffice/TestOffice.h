@@ -43,10 +43,7 @@ public:
         profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
     }
     ~TestOffice() {
-        try {
-            terminate();
-        } catch (...) {
-        }
+        try { terminate(); } catch (...) {}  // what can be ended is; a destructor throws nothing
         std::error_code ignored;
         std::filesystem::remove_all(profile_, ignored);
     }
@@ -63,8 +60,7 @@ public:
     bool running() const {
         try {
             css::connection::Connector::create(libreoffice::LocalContext())
-                ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))
-                ->close();
+                ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))->close();
             return true;
         } catch (const css::connection::NoConnectException&) {
             return false;
@@ -80,10 +76,9 @@ public:
             connection_ = libreoffice::OfficeConnection::open(options());
         const auto desktop = css::frame::Desktop::create(connection_->office());
         const auto components = desktop->getComponents()->createEnumeration();
-        while (components->hasMoreElements()) {
+        while (components->hasMoreElements())
             if (Reference<XSpreadsheetDocument> document(components->nextElement(), css::uno::UNO_QUERY); document.is())
                 result.push_back(document);
-        }
         return result;
     }
 

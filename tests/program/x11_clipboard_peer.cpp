@@ -48,6 +48,18 @@ std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into
     return text;
 }
 
+xcb_window_t owner(xcb_atom_t selection) {
+    auto* reply = xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, selection), nullptr);
+    const xcb_window_t result = reply ? reply->owner : xcb_window_t{XCB_NONE};
+    std::free(reply);
+    return result;
+}
+
+void say(const char* what) {
+    std::puts(what);
+    std::fflush(stdout);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -65,26 +77,17 @@ int main(int argc, char* argv[]) {
                      saved = atom("TAVROSK_TEST_SAVED");
     std::string text;
     if (follower) {
-        const auto owner = [&] {
-            auto* reply = xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, clipboard), nullptr);
-            const xcb_window_t result = reply ? reply->owner : xcb_window_t{XCB_NONE};
-            std::free(reply);
-            return result;
-        };
-        const xcb_window_t first = owner();
-        std::puts("ready");
-        std::fflush(stdout);
-        while (owner() == first)
+        const xcb_window_t first = owner(clipboard);
+        say("ready");
+        while (owner(clipboard) == first)
             usleep(500);
         text = "after";
     }
     xcb_set_selection_owner(x, window, hog || follower ? clipboard : manager, XCB_CURRENT_TIME);
     // A round trip: "ready" means the server has made this program the owner.
     std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
-    if (!follower) {
-        std::puts("ready");
-        std::fflush(stdout);
-    }
+    if (!follower)
+        say("ready");
 
     while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
         const auto type = event->response_type & 0x7f;
@@ -97,8 +100,7 @@ int main(int argc, char* argv[]) {
             if (!hog && request.selection == manager && request.target == saveTargets) {
                 text = clipboardText(clipboard, utf8, saved);
                 xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
-                std::puts("saved");
-                std::fflush(stdout);
+                say("saved");
             } else if (toClipboard && request.target == targets) {
                 xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, 1, &utf8);
             } else if (toClipboard && request.target == utf8) {

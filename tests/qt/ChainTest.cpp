@@ -22,11 +22,11 @@ TEST_F(WindowTest, FilesListInNaturalOrderWithoutHiddenOrSpecialEntries) {
     for (const char* name : {"10 x.mp3", "2 x.mp3", "1 x.mp3", "B.wav", "a.wav", ".hidden.mp3", "two\nlines.wav",
                              "sub/inside.mp3", ".git/config"})
         makeFile(name);
-    std::filesystem::create_symlink(folder("a.wav"), folder("link to a.wav"));
-    std::filesystem::create_symlink(folder("missing"), folder("dangling.wav"));
-    ASSERT_EQ(mkfifo(folder("pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink(root / "a.wav", root / "link to a.wav");
+    std::filesystem::create_symlink(root / "missing", root / "dangling.wav");
+    ASSERT_EQ(mkfifo((root / "pipe").c_str(), 0600), 0);
 
-    open(folder());
+    open(root);
 
     EXPECT_EQ(fileNames(), QStringList({"1 x.mp3", "2 x.mp3", "10 x.mp3", "a.wav", "B.wav", "link to a.wav",
                                         "two␊lines.wav"}));
@@ -39,20 +39,20 @@ TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReporte
     makeFile("top.mp3");
     makeFile("アルバム/01 曲.mp3");
     makeFile("gone/a.mp3");
-    open(folder());
+    open(root);
     auto* dir1 = control<QTreeWidget>("Dir1");
     openRow(dir1, QStringLiteral("アルバム"));
-    EXPECT_EQ(form->state().dir1.path(), folder("アルバム"));
+    EXPECT_EQ(form->state().dir1.path(), root / "アルバム");
     EXPECT_EQ(fileNames(), QStringList({"01 曲.mp3"}));
 
     // The failed folder's row does not stay chosen: the open folder's is.
-    open(folder());
+    open(root);
     form->state().text1.setText(u"my list\r\n");
-    std::filesystem::remove_all(folder("gone"));
+    std::filesystem::remove_all(root / "gone");
     openRow(dir1, QStringLiteral("gone"));
-    EXPECT_NE(takeFailure().find(folder("gone").u16string()), std::u16string::npos);
-    EXPECT_EQ(form->state().dir1.path(), folder());
-    EXPECT_EQ(dir1->currentItem()->text(0).toStdString(), folder().filename().string());
+    EXPECT_NE(takeFailure().find((root / "gone").u16string()), std::u16string::npos);
+    EXPECT_EQ(form->state().dir1.path(), root);
+    EXPECT_EQ(dir1->currentItem()->text(0).toStdString(), root.filename().string());
     EXPECT_EQ(fileNames(), QStringList({"top.mp3"}));
     EXPECT_EQ(text1(), u"my list\r\n");
 }
@@ -60,13 +60,13 @@ TEST_F(WindowTest, OpeningAFolderMovesTheFileListAndAFolderThatWentAwayIsReporte
 TEST_F(WindowTest, EveryRowOfADeepFolderIsReadableAndTellsItsPath) {
     const std::string deep = "深い階層のフォルダ/2/3/4/5/6/7/8/9/10/11/12/13/14/15/16/17/18/19/20/最後のフォルダ";
     makeFile(QByteArray::fromStdString(deep + "/サブフォルダ/x.mp3"));
-    open(folder(deep));
+    open(root / deep);
     auto* dir1 = control<QTreeWidget>("Dir1");
     QTreeWidgetItem* last = dir1->findItems(QStringLiteral("サブフォルダ"), Qt::MatchExactly | Qt::MatchRecursive).at(0);
     const QRect row = dir1->visualItemRect(last);
     // Room for more than the name, past an indent of a few levels.
     EXPECT_LT(row.left() + dir1->fontMetrics().horizontalAdvance(last->text(0)) + 40, dir1->viewport()->width());
-    EXPECT_EQ(last->toolTip(0).toStdString(), folder(deep + "/サブフォルダ").string());
+    EXPECT_EQ(last->toolTip(0).toStdString(), (root / deep / "サブフォルダ").string());
 }
 
 // A volume of the test's own: a bind mount under /media, which needs root.
@@ -92,7 +92,7 @@ struct TestVolume {
 TEST_F(WindowTest, TheDriveListFollowsTheVolumesAndAFailedPickCanBeMadeAgain) {
     makeFile("usb/曲.mp3");
     makeFile("file");
-    TestVolume usb(folder("usb"), "usb"), broken(folder("file"), "broken");
+    TestVolume usb(root / "usb", "usb"), broken(root / "file", "broken");
     // Mounted after the start: the list shows it once it opens.
     if (!usb.mount() || !broken.mount())
         GTEST_SKIP() << "mounting a test volume needs root";
@@ -124,10 +124,10 @@ TEST_F(WindowTest, TheDriveListFollowsTheVolumesAndAFailedPickCanBeMadeAgain) {
 
     // A drive that cannot be opened is said, and the list shows the drive
     // still open (what follows from that is the core's rule).
-    open(folder());
+    open(root);
     pick(broken.root);
     EXPECT_TRUE(takeFailure().starts_with(u"ドライブ「" + broken.root.u16string() + u"」を開けません。"));
-    EXPECT_EQ(form->state().dir1.path(), folder());
+    EXPECT_EQ(form->state().dir1.path(), root);
     EXPECT_EQ(drive1->currentData().toString(), before);
 }
 
@@ -156,13 +156,13 @@ TEST_F(WindowTest, DroppedFilesOpenTheirFolderWithThemSelected) {
     const std::string uri = "file://" + root.string() + "/";
     for (QWidget* target : {static_cast<QWidget*>(form.get()), control<QPlainTextEdit>("Text1")->viewport()}) {
         EXPECT_TRUE(drop(target, uri + "other/x.mp3\r\n" + uri + "sub/c.mp3"));
-        EXPECT_EQ(form->state().dir1.path(), folder("other"));
+        EXPECT_EQ(form->state().dir1.path(), root / "other");
         EXPECT_EQ(fileNames(true), QStringList({"x.mp3"}));
         EXPECT_TRUE(drop(target, uri + "bad/%FF.mp3"));
         EXPECT_FALSE(drop(target, "https://example.org/sub/a.mp3\r\n"));
         EXPECT_TRUE(drop(target, uri + "gone%20%E6%9B%B2%F0%9F%8E%B5%FF"));
         EXPECT_NE(takeFailure().find(u"gone 曲\U0001F3B5\uFFFD」"), std::u16string::npos);
-        EXPECT_EQ(form->state().dir1.path(), folder("bad"));
+        EXPECT_EQ(form->state().dir1.path(), root / "bad");
         EXPECT_EQ(fileNames(true), QStringList({"\xEF\xBF\xBD.mp3"}));
     }
     EXPECT_EQ(text1(), u"");

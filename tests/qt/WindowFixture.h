@@ -47,9 +47,6 @@ protected:
         std::filesystem::create_directories(path.parent_path());
         ASSERT_TRUE(std::ofstream(path)) << path;
     }
-    std::filesystem::path folder(const std::filesystem::path& relative = {}) const {
-        return relative.empty() ? root : root / relative;
-    }
     // Opens the folder as the folder list does when the user opens it.
     void open(const std::filesystem::path& path) { form->state().dir1.setPath(path); }
 
