@@ -36,12 +36,6 @@ using libreoffice::OUString;
 // profile.
 class TestOffice {
 public:
-    TestOffice() {
-        static int made = 0;
-        const std::string unique = std::to_string(getpid()) + "-" + std::to_string(made++);
-        pipe_ = "tavrosk-test-" + unique;
-        profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
-    }
     ~TestOffice() {
         try { terminate(); } catch (...) {}  // what can be ended is; a destructor throws nothing
         std::error_code ignored;
@@ -104,8 +98,10 @@ public:
     }
 
 private:
-    std::string pipe_;
-    std::string profile_;
+    static inline int made_ = 0;
+    const std::string unique_ = std::to_string(getpid()) + "-" + std::to_string(made_++);
+    const std::string pipe_ = "tavrosk-test-" + unique_;
+    const std::string profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique_);
     std::unique_ptr<libreoffice::OfficeConnection> connection_;
 };
 

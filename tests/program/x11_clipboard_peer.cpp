@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 
 #include <unistd.h>
@@ -22,37 +23,34 @@ namespace {
 xcb_connection_t* x;
 xcb_window_t window;
 
+// A reply or an event of the server's, freed as xcb asks.
+template <typename T>
+std::unique_ptr<T, decltype(&std::free)> owned(T* pointer) {
+    return {pointer, &std::free};
+}
+
 xcb_atom_t atom(const char* name) {
-    auto* reply = xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
-    const xcb_atom_t result = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-    std::free(reply);
-    return result;
+    const auto reply = owned(xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, uint16_t(std::strlen(name)), name), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+xcb_window_t owner(xcb_atom_t selection) {
+    const auto reply = owned(xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, selection), nullptr));
+    return reply ? reply->owner : xcb_window_t{XCB_NONE};
 }
 
 // The clipboard owner's text, as UTF8_STRING, through a property of ours.
 std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into) {
     xcb_convert_selection(x, window, clipboard, utf8, into, XCB_CURRENT_TIME);
     xcb_flush(x);
-    while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
-        const bool notified = (event->response_type & 0x7f) == XCB_SELECTION_NOTIFY;
-        std::free(event);
-        if (notified)
-            break;
-    }
-    auto* reply = xcb_get_property_reply(x, xcb_get_property(x, 1, window, into, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 24), nullptr);
-    std::string text;
-    if (reply)
-        text.assign(static_cast<const char*>(xcb_get_property_value(reply)),
-                    static_cast<std::size_t>(xcb_get_property_value_length(reply)));
-    std::free(reply);
-    return text;
-}
-
-xcb_window_t owner(xcb_atom_t selection) {
-    auto* reply = xcb_get_selection_owner_reply(x, xcb_get_selection_owner(x, selection), nullptr);
-    const xcb_window_t result = reply ? reply->owner : xcb_window_t{XCB_NONE};
-    std::free(reply);
-    return result;
+    for (auto event = owned(xcb_wait_for_event(x)); event && (event->response_type & 0x7f) != XCB_SELECTION_NOTIFY;)
+        event = owned(xcb_wait_for_event(x));
+    const auto reply = owned(
+        xcb_get_property_reply(x, xcb_get_property(x, 1, window, into, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 24), nullptr));
+    if (!reply)
+        return {};
+    return {static_cast<const char*>(xcb_get_property_value(reply.get())),
+            static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
 }
 
 void say(const char* what) {
@@ -63,8 +61,8 @@ void say(const char* what) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const bool hog = argc == 2 && std::strcmp(argv[1], "hog") == 0;
-    const bool follower = argc == 2 && std::strcmp(argv[1], "follower") == 0;
+    const std::string mode = argc == 2 ? argv[1] : "";
+    const bool hog = mode == "hog", follower = mode == "follower";
     x = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(x))
         return 1;
@@ -89,12 +87,12 @@ int main(int argc, char* argv[]) {
     if (!follower)
         say("ready");
 
-    while (xcb_generic_event_t* event = xcb_wait_for_event(x)) {
+    while (const auto event = owned(xcb_wait_for_event(x))) {
         const auto type = event->response_type & 0x7f;
         if (type == XCB_SELECTION_CLEAR && hog) {
             xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
         } else if (type == XCB_SELECTION_REQUEST) {
-            const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event);
+            const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event.get());
             const bool toClipboard = !hog && request.selection == clipboard;
             xcb_atom_t property = request.property;
             if (!hog && request.selection == manager && request.target == saveTargets) {
@@ -113,12 +111,11 @@ int main(int argc, char* argv[]) {
                 .response_type = XCB_SELECTION_NOTIFY, .pad0 = 0, .sequence = 0, .time = request.time,
                 .requestor = request.requestor, .selection = request.selection, .target = request.target,
                 .property = property};
-            char event[32] = {};  // xcb_send_event sends 32 bytes, more than the event holds
-            std::memcpy(event, &notify, sizeof notify);
-            xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, event);
+            char sent[32] = {};  // xcb_send_event sends 32 bytes, more than the event holds
+            std::memcpy(sent, &notify, sizeof notify);
+            xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, sent);
         }
         xcb_flush(x);
-        std::free(event);
     }
     return 0;
 }
