@@ -68,8 +68,8 @@ public:
             return result;
         if (!connection_ || connection_->isLost())
             connection_ = libreoffice::OfficeConnection::open(options());
-        const auto desktop = css::frame::Desktop::create(connection_->office());
-        const auto components = desktop->getComponents()->createEnumeration();
+        const auto components =
+            css::frame::Desktop::create(connection_->office())->getComponents()->createEnumeration();
         while (components->hasMoreElements())
             if (Reference<XSpreadsheetDocument> document(components->nextElement(), css::uno::UNO_QUERY); document.is())
                 result.push_back(document);

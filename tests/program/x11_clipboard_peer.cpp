@@ -107,10 +107,8 @@ int main(int argc, char* argv[]) {
             } else {
                 property = XCB_ATOM_NONE;  // refused: the hog serves nobody
             }
-            const xcb_selection_notify_event_t notify{
-                .response_type = XCB_SELECTION_NOTIFY, .pad0 = 0, .sequence = 0, .time = request.time,
-                .requestor = request.requestor, .selection = request.selection, .target = request.target,
-                .property = property};
+            const xcb_selection_notify_event_t notify{XCB_SELECTION_NOTIFY, 0, 0, request.time, request.requestor,
+                                                      request.selection, request.target, property};
             char sent[32] = {};  // xcb_send_event sends 32 bytes, more than the event holds
             std::memcpy(sent, &notify, sizeof notify);
             xcb_send_event(x, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, sent);
