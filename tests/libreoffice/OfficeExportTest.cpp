@@ -156,14 +156,13 @@ Lines longList() {
 // One cut short is reported, and the tool goes on: the next export works, of
 // an empty list too.
 TEST_F(OfficeExport, EachListArrivesAsTextInTheActiveSheetOfANewVisibleDocumentOrIsReportedCutShort) {
-    const Lines plain = {u"01 Francoise.mp3"};
     const struct {
         Lines lines;
         std::function<void()> cut = nullptr;
         const char16_t* said = nullptr;
     } exports[] = {
         {longList()},
-        {plain},
+        {{u"01 Francoise.mp3"}},
         {{u"01 Fran\uFFFDoise.mp3"}},  // a name no decoding fits
         {{u"keep me"}, [&] { office.closeDocuments(); }, u"LibreOffice Calc "},
         {{u"next"}},

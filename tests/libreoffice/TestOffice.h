@@ -43,11 +43,9 @@ public:
     }
 
     libreoffice::OfficeOptions options() const {
-        libreoffice::OfficeOptions options;
-        options.pipeName = pipe_;
-        options.extraArguments = {"-env:UserInstallation=file://" + profile_};
-        options.startTimeout = std::chrono::seconds(60);
-        return options;
+        return {.pipeName = pipe_,
+                .extraArguments = {"-env:UserInstallation=file://" + profile_},
+                .startTimeout = std::chrono::seconds(60)};
     }
 
     // Whether an office answers on the pipe (never starts one).

@@ -89,16 +89,16 @@ TEST_F(WindowTest, TheDriveListFollowsTheVolumesAndTheOpenFolder) {
     for (const char* pseudo : {"/proc", "/sys", "/dev", "/dev/shm", "/run"})
         EXPECT_FALSE(listed(pseudo)) << pseudo;
 
-    const QString before = drive1->currentData().toString();
     const int index = drive1->findData(QString::fromStdString(usb));
     drive1->setCurrentIndex(index);
     emit drive1->activated(index);
     QCoreApplication::processEvents();
     EXPECT_EQ(form->state().dir1.path(), usb);
     EXPECT_EQ(fileNames(), QStringList({"曲.mp3"}));
-    open(root);
+    // Opened again, the list shows the open folder's drive, whatever it showed.
+    drive1->setCurrentIndex(0);
     openTheList();
-    EXPECT_EQ(drive1->currentData().toString(), before);
+    EXPECT_EQ(drive1->currentData().toString(), QString::fromStdString(usb));
 }
 
 // Delivers a drop, as Qt does for a drag from another program with Shift
