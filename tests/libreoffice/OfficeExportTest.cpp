@@ -136,32 +136,28 @@ protected:
     libreoffice::CalcServer server{office.options()};
 };
 
-// Lines that Calc would take for numbers, dates or formulas, then over a
-// thousand more. The widest, of "Ŵ", is neither the longest (the 70 lines
-// of "l" are longer) nor one of a crowd of equal lines (of "0" or "曲 x").
-Lines longList() {
-    Lines lines = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
-                   u"  前後に空白  ", u"12:30", u"TRUE"};
-    for (int i = 0; i < 1200; ++i)
-        lines.push_back(i == 900      ? std::u16string(30, u'Ŵ')
-                        : i % 17 == 0 ? std::u16string(31 + i / 17, u'l')
-                        : i % 4 == 0  ? std::u16string(25, u'0')
-                                      : u"曲 x");
-    return lines;
-}
-
 // Each export opens a new document, shown in front on its sheet "タヴロスク",
 // whose column A holds the lines as text (the long list's also fitted and
 // formatted as text), and leaves the earlier ones alone.
 // One cut short is reported, and the tool goes on: the next export works, of
 // an empty list too.
 TEST_F(OfficeExport, EachListArrivesAsTextInTheActiveSheetOfANewVisibleDocumentOrIsReportedCutShort) {
+    // Lines that Calc would take for numbers, dates or formulas, then over a
+    // thousand more. The widest, of "Ŵ", is neither the longest (the 70 lines
+    // of "l" are longer) nor one of a crowd of equal lines (of "0" or "曲 x").
+    Lines longList = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
+                      u"  前後に空白  ", u"12:30", u"TRUE"};
+    for (int i = 0; i < 1200; ++i)
+        longList.push_back(i == 900      ? std::u16string(30, u'Ŵ')
+                           : i % 17 == 0 ? std::u16string(31 + i / 17, u'l')
+                           : i % 4 == 0  ? std::u16string(25, u'0')
+                                         : u"曲 x");
     const struct {
         Lines lines;
         std::function<void()> cut = nullptr;
         const char16_t* said = nullptr;
     } exports[] = {
-        {longList()},
+        {longList},
         {{u"01 Francoise.mp3"}},
         {{u"01 Fran\uFFFDoise.mp3"}},  // a name no decoding fits
         {{u"keep me"}, [&] { office.closeDocuments(); }, u"LibreOffice Calc "},
