@@ -8,7 +8,6 @@
 
 #include "app/qt/Form1.h"
 #include "app/qt/platform/WorkerLongCall.h"
-#include "export/libreoffice/UnoRuntime.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QPushButton>
@@ -58,45 +57,36 @@ sal_Int32 width(const Reference<css::beans::XPropertySet>& column) {
     return column->getPropertyValue("Width").get<sal_Int32>();
 }
 
-class OfficeExport : public ::testing::Test {
+class OfficeExport : public ::testing::Test, QAbstractNativeEventFilter {
 protected:
-    // One office for all the tests, ended while the UNO runtime is still whole.
-    static void SetUpTestSuite() { office = std::make_unique<TestOffice>(); }
-    static void TearDownTestSuite() { office.reset(); }
-    static inline std::unique_ptr<TestOffice> office;
-
-    // Runs "To  Excel" on the list in a new window; the list is on the
-    // clipboard afterwards, and the window's fields are empty.
-    void exportList(const Lines& lines) {
+    // Runs "To  Excel" on the list in a new window, with `cut` done between
+    // the export's first and second call into the office; the list is on the
+    // clipboard afterwards, and the window's fields are empty. Counts the
+    // reads of the clipboard meanwhile: each, by the office or another
+    // program, asks the window that owns it.
+    void exportList(const Lines& lines, const std::function<void()>& cut = nullptr) {
         std::u16string list;
         for (const auto& line : lines)
             list += line + u"\r\n";
         call.runs = 0;
+        call.between = cut;
         FakeTitleReader titles;
         StepsHere steps;
         Form1 form(report, server, call, titles, steps);
         form.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
         form.state().text1.setText(list);
+        reads = 0;
+        QCoreApplication::instance()->installNativeEventFilter(this);
         QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Command7")), Qt::LeftButton);
+        QCoreApplication::instance()->removeNativeEventFilter(this);
         EXPECT_EQ(form.state().text1.text(), u"");
         EXPECT_EQ(clipboardFromOtherProcess(), QString::fromStdU16String(list).toUtf8());
-    }
-
-    // The sheet "タヴロスク" of the one document opened since `before`.
-    Reference<XSpreadsheet> newSheet(const std::vector<Reference<XSpreadsheetDocument>>& before) {
-        const auto after = office->documents();
-        EXPECT_EQ(after.size(), before.size() + 1);
-        for (const auto& document : after)
-            if (std::find(before.begin(), before.end(), document) == before.end())
-                return sheet(document, u"タヴロスク");
-        return {};
     }
 
     // Column A holds the lines, as text, and nothing below them; a number, a
     // date, or a formula's numeric or error result reads as "(not text)".
     static void expectColumnA(const Reference<XSpreadsheet>& sheet, Lines lines) {
-        ASSERT_TRUE(sheet.is());
         lines.push_back(u"");
         Lines cells;
         const Reference<css::sheet::XCellRangeData> cellsA(
@@ -108,128 +98,108 @@ protected:
         EXPECT_EQ(cells, lines);
     }
 
-    RecordingReport report;
-    InterruptibleCall call;
-    libreoffice::CalcServer server{office->options()};
-};
-
-// Lines that Calc would take for numbers, dates or formulas, then over a
-// thousand more. The widest, of "Ŵ", is neither the longest (the 70 lines
-// of "l" are longer) nor one of a crowd of equal lines (of "0" or "曲 x").
-TEST_F(OfficeExport, TheListArrivesAsTextInAFittedColumnOfTheActiveSheetOfANewVisibleDocument) {
-    Lines lines = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
-                   u"  前後に空白  ", u"12:30", u"TRUE"};
-    for (int i = 0; i < 1200; ++i)
-        lines.push_back(i == 900      ? std::u16string(30, u'Ŵ')
-                        : i % 17 == 0 ? std::u16string(31 + i / 17, u'l')
-                        : i % 4 == 0  ? std::u16string(25, u'0')
-                                      : u"曲 x");
-    exportList(lines);
-    ASSERT_TRUE(report.messages.empty());
-    const auto documents = office->documents();
-    ASSERT_EQ(documents.size(), 1u);
-    const auto tavrosk = sheet(documents[0], u"タヴロスク");
-    expectColumnA(tavrosk, lines);
-    // What the user types into column A later stays text too.
-    OUString format;
-    const auto key = sheetColumn(tavrosk, 0)->getPropertyValue("NumberFormat").get<sal_Int32>();
-    Reference<css::util::XNumberFormatsSupplier>(documents[0], UNO_QUERY_THROW)
-            ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString") >>= format;
-    EXPECT_EQ(libreoffice::ToU16(format), u"@");
-
-    // Shown, in front, and on the new sheet.
-    const Reference<css::frame::XController> controller =
-        Reference<css::frame::XModel>(documents[0], UNO_QUERY_THROW)->getCurrentController();
-    const Reference<css::awt::XWindow2> window(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW);
-    EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(controller->getFrame()->isActive());
-    EXPECT_EQ(libreoffice::ToU16(Reference<css::container::XNamed>(
-                  Reference<css::sheet::XSpreadsheetView>(controller, UNO_QUERY_THROW)->getActiveSheet(),
-                  UNO_QUERY_THROW)->getName()),
-              u"タヴロスク");
-
-    // Column A is as wide as Calc's own fit of the whole column; column B
-    // is empty and as wide as column C, and stays so through every Undo.
-    const auto columnB = sheetColumn(tavrosk, 1);
-    const auto columnBCells = tavrosk->getCellRangeByPosition(1, 0, 1, static_cast<sal_Int32>(lines.size()));
-    const auto expectColumnBUntouched = [&](const char* when) {
-        EXPECT_EQ(Reference<css::sheet::XCellRangesQuery>(columnBCells, UNO_QUERY_THROW)
-                      ->queryContentCells(0x3FF)->getRangeAddresses().getLength(), 0) << when;
-        EXPECT_EQ(width(columnB), width(sheetColumn(tavrosk, 2))) << when;
-    };
-    expectColumnBUntouched("after the export");
-    const auto exported = width(sheetColumn(tavrosk, 0));
-    sheetColumn(tavrosk, 0)->setPropertyValue("Width", css::uno::Any(sal_Int32(100)));
-    sheetColumn(tavrosk, 0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
-    EXPECT_EQ(exported, width(sheetColumn(tavrosk, 0)));
-    const auto undo = Reference<css::document::XUndoManagerSupplier>(documents[0], UNO_QUERY_THROW)->getUndoManager();
-    while (undo->isUndoPossible()) {
-        undo->undo();
-        expectColumnBUntouched("after an undo");
+    // What the user types into column A later stays text too. Column A is as
+    // wide as Calc's own fit of the whole column; column B is empty and as
+    // wide as column C, and stays so through every Undo.
+    static void expectAFittedTextColumn(const Reference<XSpreadsheetDocument>& document,
+                                        const Reference<XSpreadsheet>& tavrosk, std::size_t rows) {
+        const auto key = sheetColumn(tavrosk, 0)->getPropertyValue("NumberFormat").get<sal_Int32>();
+        EXPECT_EQ(Reference<css::util::XNumberFormatsSupplier>(document, UNO_QUERY_THROW)
+                      ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString").get<OUString>(), "@");
+        const auto columnBCells = tavrosk->getCellRangeByPosition(1, 0, 1, static_cast<sal_Int32>(rows));
+        const auto expectColumnBUntouched = [&](const char* when) {
+            EXPECT_EQ(Reference<css::sheet::XCellRangesQuery>(columnBCells, UNO_QUERY_THROW)
+                          ->queryContentCells(0x3FF)->getRangeAddresses().getLength(), 0) << when;
+            EXPECT_EQ(width(sheetColumn(tavrosk, 1)), width(sheetColumn(tavrosk, 2))) << when;
+        };
+        expectColumnBUntouched("after the export");
+        const auto exported = width(sheetColumn(tavrosk, 0));
+        sheetColumn(tavrosk, 0)->setPropertyValue("Width", css::uno::Any(sal_Int32(100)));
+        sheetColumn(tavrosk, 0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
+        EXPECT_EQ(exported, width(sheetColumn(tavrosk, 0)));
+        const auto undo = Reference<css::document::XUndoManagerSupplier>(document, UNO_QUERY_THROW)->getUndoManager();
+        while (undo->isUndoPossible()) {
+            undo->undo();
+            expectColumnBUntouched("after an undo");
+        }
     }
 
-    // A second export opens a second document and leaves the first alone.
-    const Lines second = {u"二曲目", u"0002"};
-    exportList(second);
-    expectColumnA(newSheet(documents), second);
-    expectColumnA(tavrosk, lines);
-    office->closeDocuments();
-}
-
-// Each read of the clipboard, by the office or by another program, asks the
-// window that owns it.
-struct ClipboardReads final : QAbstractNativeEventFilter {
-    ClipboardReads() { QCoreApplication::instance()->installNativeEventFilter(this); }
-    ~ClipboardReads() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
     bool nativeEventFilter(const QByteArray&, void* message, qintptr*) override {
-        count += (static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_SELECTION_REQUEST;
+        reads += (static_cast<const xcb_generic_event_t*>(message)->response_type & 0x7F) == XCB_SELECTION_REQUEST;
         return false;
     }
-    int count = 0;
+
+    int reads = 0;
+    TestOffice office;  // ended while the UNO runtime is still whole
+    RecordingReport report;
+    InterruptibleCall call;
+    libreoffice::CalcServer server{office.options()};
 };
 
-// A name no decoding fits holds a replacement character: it is read as a
-// list without one is (after a first export: a fresh office's first read
-// may need a second).
-TEST_F(OfficeExport, ANameWithAReplacementCharacterIsReadOnce) {
-    std::vector<int> reads;
-    const Lines plain = {u"01 Francoise.mp3"};
-    for (const Lines& lines : {plain, plain, Lines{u"01 Fran\uFFFDoise.mp3"}}) {
-        ClipboardReads seen;
-        exportList(lines);
-        reads.push_back(seen.count);
-        expectColumnA(newSheet({}), lines);
-        office->closeDocuments();
+// Each export opens a new document, shown in front on its sheet "タヴロスク",
+// whose column A holds the lines as text (the long list's also fitted and
+// formatted as text), and leaves the earlier ones alone.
+// One cut short is reported, and the tool goes on: the next export works, of
+// an empty list too.
+TEST_F(OfficeExport, EachListArrivesAsTextInTheActiveSheetOfANewVisibleDocumentOrIsReportedCutShort) {
+    // Lines that Calc would take for numbers, dates or formulas, then over a
+    // thousand more. The widest, of "Ŵ", is neither the longest (the 70 lines
+    // of "l" are longer) nor one of a crowd of equal lines (of "0" or "曲 x").
+    Lines longList = {u"01 夜明けの歌", u"0012", u"3-4", u"1E5", u"=SUM(A1)", u"+81", u"-x", u"@x", u"",
+                      u"  前後に空白  ", u"12:30", u"TRUE"};
+    for (int i = 0; i < 1200; ++i)
+        longList.push_back(i == 900      ? std::u16string(30, u'Ŵ')
+                           : i % 17 == 0 ? std::u16string(31 + i / 17, u'l')
+                           : i % 4 == 0  ? std::u16string(25, u'0')
+                                         : u"曲 x");
+    const struct {
+        Lines lines;
+        std::function<void()> cut = nullptr;
+        const char16_t* said = nullptr;
+    } exports[] = {
+        {longList},
+        {{u"01 Francoise.mp3"}},
+        {{u"01 Fran\uFFFDoise.mp3"}},  // a name no decoding fits
+        {{u"keep me"}, [&] { office.closeDocuments(); }, u"LibreOffice Calc "},
+        {{u"next"}},
+        {{u"keep me"}, [&] { office.terminate(); }, u"接続が切れた"},
+        {{}},
+    };
+    std::vector<int> readCounts;
+    Reference<XSpreadsheet> first;
+    for (const auto& e : exports) {
+        SCOPED_TRACE(testing::Message() << "an export of " << e.lines.size() << " lines, " << (e.cut ? "cut" : "whole"));
+        const auto before = office.documents();
+        exportList(e.lines, e.cut);
+        readCounts.push_back(reads);
+        if (e.said) {
+            ASSERT_EQ(report.messages.size(), 1u);
+            EXPECT_NE(report.messages[0].find(e.said), std::u16string::npos);
+            report.messages.clear();
+            continue;
+        }
+        ASSERT_TRUE(report.messages.empty());
+        const auto after = office.documents();
+        ASSERT_EQ(after.size(), before.size() + 1);
+        const auto document = *std::ranges::find_if(after, [&](const auto& d) { return !std::ranges::count(before, d); });
+        const auto tavrosk = sheet(document, u"タヴロスク");
+        expectColumnA(tavrosk, e.lines);
+        const auto controller = Reference<css::frame::XModel>(document, UNO_QUERY_THROW)->getCurrentController();
+        EXPECT_TRUE(Reference<css::awt::XWindow2>(controller->getFrame()->getContainerWindow(), UNO_QUERY_THROW)->isVisible());
+        EXPECT_TRUE(controller->getFrame()->isActive());
+        EXPECT_EQ(libreoffice::ToU16(Reference<css::container::XNamed>(
+                      Reference<css::sheet::XSpreadsheetView>(controller, UNO_QUERY_THROW)->getActiveSheet(),
+                      UNO_QUERY_THROW)->getName()), u"タヴロスク");
+        if (&e == &exports[0]) {
+            first = tavrosk;
+            expectAFittedTextColumn(document, tavrosk, e.lines.size());
+        } else if (&e == &exports[1]) {
+            expectColumnA(first, exports[0].lines);
+        }
     }
-    EXPECT_TRUE(report.messages.empty());
     // A stray first read of the office's may cost one more read at any
     // export; reading such a list again and again costs four.
-    EXPECT_LE(reads[2], reads[1] + 2);
-}
-
-TEST_F(OfficeExport, AnExportCutShortIsReportedAndTheListStaysOnTheClipboard) {
-    const struct {
-        const char* what;
-        std::function<void()> cut;
-        const char16_t* said;
-        Lines next;
-    } cases[] = {
-        {"the user closes the new document", [] { office->closeDocuments(); }, u"LibreOffice Calc ", {}},
-        {"the office ends", [] { office->terminate(); }, u"接続が切れた", {u"next"}},
-    };
-    for (const auto& c : cases) {
-        call.between = c.cut;
-        exportList({u"keep me"});
-        ASSERT_EQ(report.messages.size(), 1u) << c.what;
-        EXPECT_NE(report.messages[0].find(c.said), std::u16string::npos) << c.what;
-        report.messages.clear();
-        // The tool goes on: the next export works, of an empty list too.
-        call.between = nullptr;
-        exportList(c.next);
-        EXPECT_TRUE(report.messages.empty()) << c.what;
-        expectColumnA(newSheet({}), c.next);
-        office->closeDocuments();
-    }
+    EXPECT_LE(readCounts[2], readCounts[1] + 2);
 }
 
 } // namespace

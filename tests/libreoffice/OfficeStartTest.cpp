@@ -15,15 +15,6 @@
 namespace tavrosk::test {
 namespace {
 
-std::u16string startFailure(const std::string& pipe, const char* program) {
-    try {
-        libreoffice::CalcServer({pipe, program, {}, std::chrono::seconds(5)}).createApplication();
-    } catch (const OperationFailed& failure) {
-        return failure.userMessage();
-    }
-    return u"(started)";
-}
-
 // An office that cannot be started is reported with its cause. So is another
 // user's socket where the office's pipe belongs, which is never connected to:
 // had the export connected, the socket would refuse and the message would
@@ -47,7 +38,12 @@ TEST(OfficeStart, EachFailureIsReportedWithItsCause) {
         {pipe + "-taken", "/bin/false", std::u16string(path.begin(), path.end()) + u"」が別のユーザー（nobody）"},
     };
     for (const auto& c : cases) {
-        const std::u16string message = startFailure(c.pipe, c.program);
+        std::u16string message = u"(started)";
+        try {
+            libreoffice::CalcServer({c.pipe, c.program, {}, std::chrono::seconds(5)}).createApplication();
+        } catch (const OperationFailed& failure) {
+            message = failure.userMessage();
+        }
         EXPECT_TRUE(message.starts_with(u"LibreOffice Calc を起動できません。")) << c.program;
         EXPECT_NE(message.find(c.said), std::u16string::npos) << c.program;
     }

@@ -36,35 +36,23 @@ using libreoffice::OUString;
 // profile.
 class TestOffice {
 public:
-    TestOffice() {
-        static int made = 0;
-        const std::string unique = std::to_string(getpid()) + "-" + std::to_string(made++);
-        pipe_ = "tavrosk-test-" + unique;
-        profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique);
-    }
     ~TestOffice() {
-        try {
-            terminate();
-        } catch (...) {
-        }
+        try { terminate(); } catch (...) {}  // what can be ended is; a destructor throws nothing
         std::error_code ignored;
         std::filesystem::remove_all(profile_, ignored);
     }
 
     libreoffice::OfficeOptions options() const {
-        libreoffice::OfficeOptions options;
-        options.pipeName = pipe_;
-        options.extraArguments = {"-env:UserInstallation=file://" + profile_};
-        options.startTimeout = std::chrono::seconds(60);
-        return options;
+        return {.pipeName = pipe_,
+                .extraArguments = {"-env:UserInstallation=file://" + profile_},
+                .startTimeout = std::chrono::seconds(60)};
     }
 
     // Whether an office answers on the pipe (never starts one).
     bool running() const {
         try {
             css::connection::Connector::create(libreoffice::LocalContext())
-                ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))
-                ->close();
+                ->connect(OUString::fromUtf8(("pipe,name=" + pipe_).c_str()))->close();
             return true;
         } catch (const css::connection::NoConnectException&) {
             return false;
@@ -78,12 +66,11 @@ public:
             return result;
         if (!connection_ || connection_->isLost())
             connection_ = libreoffice::OfficeConnection::open(options());
-        const auto desktop = css::frame::Desktop::create(connection_->office());
-        const auto components = desktop->getComponents()->createEnumeration();
-        while (components->hasMoreElements()) {
+        const auto components =
+            css::frame::Desktop::create(connection_->office())->getComponents()->createEnumeration();
+        while (components->hasMoreElements())
             if (Reference<XSpreadsheetDocument> document(components->nextElement(), css::uno::UNO_QUERY); document.is())
                 result.push_back(document);
-        }
         return result;
     }
 
@@ -109,8 +96,10 @@ public:
     }
 
 private:
-    std::string pipe_;
-    std::string profile_;
+    static inline int made_ = 0;
+    const std::string unique_ = std::to_string(getpid()) + "-" + std::to_string(made_++);
+    const std::string pipe_ = "tavrosk-test-" + unique_;
+    const std::string profile_ = std::filesystem::temp_directory_path() / ("tavrosk-lo-profile-" + unique_);
     std::unique_ptr<libreoffice::OfficeConnection> connection_;
 };
 

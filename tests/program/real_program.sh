@@ -31,13 +31,12 @@ within() { # SECONDS COMMAND...: polls the command until it succeeds
     for ((i = 0; i < $1 * 10; i++)); do "${@:2}" && return 0; sleep 0.1; done
     return 1
 }
-centred() {
+centre() { # WINDOW: twice its centre's x and y
     local X Y WIDTH HEIGHT
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    read -r screen_width screen_height < <(xdotool getdisplaygeometry)
-    local dx=$((2 * X + WIDTH - screen_width)) dy=$((2 * Y + HEIGHT - screen_height))
-    ((${dx#-} <= 48 && ${dy#-} <= 48))
+    eval "$(xdotool getwindowgeometry --shell "$1")" && echo $((2 * X + WIDTH)) $((2 * Y + HEIGHT))
 }
+near() { local dx=$(($1 - $3)) dy=$(($2 - $4)); ((${dx#-} <= $5 && ${dy#-} <= $5)); } # X1 Y1 X2 Y2 MOST
+centred() { near $(centre "$window") $(xdotool getdisplaygeometry) 48; }
 
 # Starts the tool in the folder and finds its window.
 start() {
@@ -96,11 +95,8 @@ echo "--- a start path that cannot be opened"
 (cd "$folder" && exec "$tool" "$work/missing") >/dev/null 2>&1 &
 started+=($!)
 box_over_window() { # the message box and the window, centre on centre
-    local c=() X Y WIDTH HEIGHT
-    for id in $(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$'); do
-        eval "$(xdotool getwindowgeometry --shell "$id")" && c+=($((2 * X + WIDTH)) $((2 * Y + HEIGHT)))
-    done
-    ((${#c[@]} == 4)) && local dx=$((c[0] - c[2])) dy=$((c[1] - c[3])) && ((${dx#-} <= 96 && ${dy#-} <= 96))
+    local c=($(for id in $(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$'); do centre "$id"; done))
+    ((${#c[@]} == 4)) && near "${c[@]}" 96
 }
 check "the message box stands over the window" within 20 box_over_window
 kill $!
@@ -122,9 +118,7 @@ echo "--- ./run.sh starts the tool where it is called, with its arguments"
 tree=$work/tree
 mkdir -p "$tree/scripts" "$tree/build/release"
 cp "$4" "$tree/run.sh"
-printf '#!/bin/sh\n' >"$tree/scripts/install-packages.sh"
-printf '#!/bin/sh\n' >"$work/bin/cmake"
-chmod +x "$tree/scripts/install-packages.sh" "$work/bin/cmake"
+for stub in "$tree/scripts/install-packages.sh" "$work/bin/cmake"; do printf '#!/bin/sh\n' >"$stub" && chmod +x "$stub"; done
 ln -s "$(realpath "$1")" "$tree/build/release/tavrosk"
 (cd "$work" && PATH="$work/bin:$PATH" exec bash "$tree/run.sh" "$folder") >/dev/null 2>&1 &
 run_pid=$!

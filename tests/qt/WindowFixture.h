@@ -47,9 +47,6 @@ protected:
         std::filesystem::create_directories(path.parent_path());
         ASSERT_TRUE(std::ofstream(path)) << path;
     }
-    std::filesystem::path folder(const std::filesystem::path& relative = {}) const {
-        return relative.empty() ? root : root / relative;
-    }
     // Opens the folder as the folder list does when the user opens it.
     void open(const std::filesystem::path& path) { form->state().dir1.setPath(path); }
 
@@ -63,11 +60,13 @@ protected:
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
         QCoreApplication::processEvents();
     }
-    QStringList fileNames() {
+    // The names the file list shows, or only those selected.
+    QStringList fileNames(bool selected = false) {
+        auto* view = control<QListView>("File1");
         QStringList names;
-        const QAbstractItemModel* model = control<QListView>("File1")->model();
-        for (int row = 0; row < model->rowCount(); ++row)
-            names.push_back(model->index(row, 0).data().toString());
+        for (int row = 0; row < view->model()->rowCount(); ++row)
+            if (!selected || view->selectionModel()->isRowSelected(row))
+                names.push_back(view->model()->index(row, 0).data().toString());
         return names;
     }
     std::u16string text1() { return form->state().text1.text(); }
