@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -67,8 +66,7 @@ void layout(const RunningExe& exe) {
         // once the window has painted it.
         if (c.colour) {
             const COLORREF face = RGB(c.colour >> 16, c.colour >> 8 & 0xFF, c.colour & 0xFF);
-            waitFor([&] { return GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2) == face; });
-            EXPECT_EQ(GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2), face) << c.name;
+            EXPECT_TRUE(waitFor([&] { return GetPixel(dc, r.left + 3, (r.top + r.bottom) / 2) == face; })) << c.name;
         }
     }
     ReleaseDC(exe.window, dc);
@@ -111,7 +109,13 @@ std::string calls(size_t count, bool released = true) {
     return released ? text + "all released\n" : text;
 }
 
+// Registers the recording server, logging to log, as progId alone (none:
+// nothing registered).
 void registerServer(const wchar_t* progId, const fs::path& log) {
+    for (const wchar_t* name : {L"Excel.Application", L"KET.Application"})
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, name);
+    if (!progId)
+        return;
     const std::wstring server = std::wstring(L"\"" TAVROSK_SERVER L"\" \"") + log.wstring() + L"\"";
     RegSetKeyValueW(HKEY_CLASSES_ROOT, (std::wstring(progId) + L"\\CLSID").c_str(), nullptr, REG_SZ,
                     TAVROSK_RECORDER_CLASS, sizeof TAVROSK_RECORDER_CLASS);
@@ -194,11 +198,6 @@ std::vector<Fault> faults() {
     return rows;
 }
 
-void unregisterServers() {
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Excel.Application");
-    RegDeleteTreeW(HKEY_CLASSES_ROOT, L"KET.Application");
-}
-
 // Each fault, from the list in TextBox 1 (names), with the recording server
 // registered (logging to calls.txt): the messages, the calls made, every
 // object released (exactly), the list on the clipboard and back with Ctrl+Z.
@@ -206,9 +205,7 @@ void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std:
     const fs::path log = folder / "calls.txt";
     for (const Fault& f : faults()) {
         SCOPED_TRACE(testing::Message() << f.fault << " as " << (f.registeredAs ? f.registeredAs : L"nothing"));
-        unregisterServers();
-        if (f.registeredAs)
-            registerServer(f.registeredAs, log);
+        registerServer(f.registeredAs, log);
         const size_t before = readAll(log).size();
         std::ofstream(log.string() + ".fault") << f.fault;
         std::u16string messages;
@@ -230,7 +227,7 @@ void exportThroughCom(const RunningExe& tool, const fs::path& folder, const std:
         type(tool, Text1, u"\x1A");
         EXPECT_EQ(tool.text(Text1), names);
     }
-    unregisterServers();
+    registerServer(nullptr, log);
 }
 
 } // namespace
@@ -258,9 +255,9 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     // folder of the Wine prefix, taken away here) is said as the drive's,
     // and the list shows the open drive again.
     const HWND drive1 = tool.control(Drive1);
-    const LRESULT home = SendMessageW(drive1, CB_GETCURSEL, 0, 0);
+    const LRESULT home = SendMessageW(drive1, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"c:"));
     const LRESULT y = SendMessageW(drive1, CB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(L"y:"));
-    ASSERT_NE(y, CB_ERR);
+    ASSERT_TRUE(home != CB_ERR && y != CB_ERR);
     const fs::path medium = L"Z:" + (fs::path(_wgetenv(L"WINEPREFIX")) / "medium").wstring();
     fs::remove(medium);
     SendMessageW(drive1, CB_SETCURSEL, static_cast<WPARAM>(y), 0);
@@ -269,14 +266,13 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     EXPECT_TRUE(tool.answerBox().starts_with(u"ドライブ「"));
     EXPECT_EQ(SendMessageW(drive1, CB_GETCURSEL, 0, 0), home);
 
-    // The list flow: hidden and system files left out, natural order.
+    // The list flow: hidden and system files left out, natural order, the
+    // extensions taken off and the titles copied.
     const std::u16string names = u"1 c.ogg\r\n2 a.wav\r\n10 b.MP3\r\nx.mid\r\n", titles = u"1 c\r\n2 a\r\n10 b\r\nx\r\n";
     tool.click(Command1);
     tool.click(Command2);
-    EXPECT_EQ(tool.text(Text1), names);
     type(tool, Text2, u"ogg");
     tool.click(Command5);
-    EXPECT_EQ(tool.text(Text1), titles);
     tool.click(Command4);
     EXPECT_EQ(tool.text(Text1) + tool.text(Text2) + u"|" + clipboardText(), u"|" + titles);
 
@@ -287,7 +283,8 @@ TEST(TavroskExe, ShowsItsWindowBuildsTheListAndHandsItOn) {
     SendMessageW(tool.control(Text1), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(odd.c_str()));
     tool.click(Command5);
     type(tool, Text1, u"ab");
-    const std::pair<UINT, WPARAM> keys[] = {{WM_CHAR, 0x1A}, {WM_UNDO, 0}, {WM_CHAR, 0x1A}, {WM_CHAR, 0x1A}, {WM_CHAR, 0x19}};
+    const std::pair<UINT, WPARAM> keys[] = {{WM_CHAR, 0x1A}, {WM_UNDO, 0}, {WM_CHAR, 0x1A}, {WM_CHAR, 0x1A},
+                                            {WM_CHAR, 0x19}};
     std::u16string steps;
     for (const auto& [message, key] : keys) {
         SendMessageW(tool.control(Text1), message, key, 0);
@@ -353,8 +350,7 @@ TEST(TavroskExe, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     tool.click(Command2);
     PostMessageW(tool.control(Text1), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tool.control(Text1)), -1);
     chooseFromMenu(tool, u'n');
-    waitFor([&] { return tool.text(Text1) == u"a.mp3\r\nb.mp3\r\n"; });
-    EXPECT_EQ(tool.text(Text1), u"a.mp3\r\nb.mp3\r\n");
+    EXPECT_TRUE(waitFor([&] { return tool.text(Text1) == u"a.mp3\r\nb.mp3\r\n"; }));
     tool.close();
 
     // A slow read (files of noise, which TagLib scans through) shows its
