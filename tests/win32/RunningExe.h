@@ -9,7 +9,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 // Polls find() until it gives something, for up to ten seconds (or limit).
@@ -86,21 +85,12 @@ struct RunningExe {
         return text;
     }
 
-    // Clicks a button whose command shows a message box; returns the box's
-    // text once it has been closed with OK.
-    std::u16string clickForMessage(Tab tab) const {
-        PostMessageW(control(tab), BM_CLICK, 0, 0);
-        return answerBox();
-    }
-    // The text of the box over the window, closed with the button given;
-    // before is called once the box shows.
-    std::u16string answerBox(int button = IDOK, const std::function<void()>& before = {}) const {
+    // The text of the box over the window, closed with the button given.
+    std::u16string answerBox(int button = IDOK) const {
         // A busy application is asked for 10 s before the question shows.
         HWND box = waitFor([this] { return ownWindow(L"#32770", L"タヴロスク作成支援ツール"); }, 20000);
         wchar_t text[512] = L"(no message box)";
         GetDlgItemTextW(box, 0xFFFF, text, 512);  // the box's text is its static control 0xFFFF
-        if (before)
-            before();
         PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
         waitFor([&] { return !IsWindow(box); });
         return reinterpret_cast<const char16_t*>(text);

@@ -4,23 +4,20 @@
 // comes (a line: object, member, kind, arguments, named arguments) and
 // answers each get or method call with a new such object, named after the
 // way it was reached ("App.Workbooks.Add"). Each new application object
-// reads from LOG.fault the faults of the export, by the number of the call
-// (from 0), as words: "fail N" raises an exception at call N; "busy N K CODE"
+// reads from LOG.fault the export's fault, by the number of the call
+// (from 0): "fail N" raises an exception at call N; "busy N K CODE"
 // turns call N away K times as busy (K read again at each) in the server's
 // message filter, as Excel does, and then (as some COM runtimes do not
 // consult the filter) K times from Invoke with CODE, an HRESULT or 0x800AC472
-// as Excel's exception; "slow N MS" answers call N
-// MS milliseconds late; "exit N" ends the process at call N; "start MS" (read
-// when the server starts) makes its first application object that late. Each object counts
-// its references: whenever every object handed out has been released it
-// writes "all released", and one released once too often is written too. It
-// ends after a second without objects (or after a minute), so that the next
-// export finds it still running (Wine takes a second to start a server), and
-// then writes "ended".
+// as Excel's exception; "slow N MS" answers call N MS milliseconds late
+// (N = -1: the application object comes that late); "exit N" ends the
+// process at call N. Each object counts its references: whenever every object
+// handed out has been released it writes "all released", and one released
+// once too often is written too. It ends after a second without objects (or
+// after a minute), so that the next export finds it still running.
 #include <oaidl.h>
 
 #include <fstream>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,66 +29,38 @@ std::string faultFile;
 long calls = 0, objects = 0;  // objects: handed out and not yet released
 DWORD idleSince = GetTickCount();
 
-struct Faults {
-    long failAt = -1, busyAt = -1, busyTimes = 0, slowAt = -1, exitAt = -1;
-    unsigned long busyCode = 0, slowMs = 0, startMs = 0;
-    long filtered = 0, rejected = 0;  // of busyTimes, by the filter and by Invoke
+struct Fault {
+    std::string kind;
+    long at = -1, value = 0;  // value: how many times busy, or milliseconds slow
+    unsigned long code = 0;
+    long filtered = 0, rejected = 0;  // turned away as busy, by the filter and by Invoke
 
     void read() {
         *this = {};
-        std::ifstream in(faultFile);
-        for (std::string word; in >> word;) {
-            if (word == "fail")
-                in >> failAt;
-            else if (word == "busy")
-                in >> busyAt >> busyTimes >> std::hex >> busyCode >> std::dec;
-            else if (word == "slow")
-                in >> slowAt >> slowMs;
-            else if (word == "exit")
-                in >> exitAt;
-            else if (word == "start")
-                in >> startMs;
-        }
+        std::ifstream(faultFile) >> kind >> at >> value >> std::hex >> code;
     }
+    bool is(const char* what, long call) const { return kind == what && at == call; }
     // The file's count is read again each time, so that a test can end the
     // rejections while the client waits.
-    bool turnsAway(long& count) {
-        if (calls != busyAt)
-            return false;
-        Faults now;
+    bool turnsAway(long& count) const {
+        Fault now;
         now.read();
-        return count < now.busyTimes && ++count;
+        return is("busy", calls) && count < now.value && ++count;
     }
-} faults;
-
-// A slow start: the first application object comes that late.
-DWORD startDelay = 0;
-
-// The filter and the factory live as long as the program.
-template <class Interface>
-struct Static : Interface {
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        *out = iid == IID_IUnknown || iid == __uuidof(Interface) ? this : nullptr;
-        return *out ? S_OK : E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-};
-
-// Excel's own way to say "busy": its message filter turns the call away
-// before it reaches the object.
-struct BusyFilter final : Static<IMessageFilter> {
-    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
-        return faults.turnsAway(faults.filtered) ? SERVERCALL_RETRYLATER : SERVERCALL_ISHANDLED;
-    }
-    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
-    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override { return PENDINGMSG_WAITDEFPROCESS; }
-};
+} fault;
 
 std::string utf8(const wchar_t* text, int length) {
     std::string out(static_cast<size_t>(length) * 3, '\0');
     out.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text, length, out.data(), static_cast<int>(out.size()), nullptr, nullptr)));
     return out;
+}
+
+// An exception of Excel's own, with its code.
+HRESULT raise(EXCEPINFO* exception, unsigned long code) {
+    *exception = EXCEPINFO{};
+    exception->scode = static_cast<HRESULT>(code);
+    exception->bstrDescription = SysAllocString(L"recorded refusal");
+    return DISP_E_EXCEPTION;
 }
 
 struct Recorder final : IDispatch {
@@ -137,23 +106,15 @@ struct Recorder final : IDispatch {
         }
         for (UINT i = 0; i < params->cNamedArgs; ++i)
             line += " named " + std::to_string(params->rgdispidNamedArgs[i]);
-        if (faults.turnsAway(faults.rejected)) {
-            logFile << line << " busy" << std::endl;
-            if (faults.busyCode != 0x800AC472)
-                return static_cast<HRESULT>(faults.busyCode);
-            return *exception = EXCEPINFO{}, exception->scode = static_cast<HRESULT>(faults.busyCode), DISP_E_EXCEPTION;
-        }
+        if (fault.turnsAway(fault.rejected))
+            return fault.code == 0x800AC472 ? raise(exception, fault.code) : static_cast<HRESULT>(fault.code);
         logFile << line << std::endl;
-        if (calls == faults.exitAt)
+        if (fault.is("exit", calls))
             ExitProcess(3);
-        if (calls == faults.slowAt)
-            Sleep(faults.slowMs);
-        if (calls++ == faults.failAt) {
-            *exception = EXCEPINFO{};
-            exception->scode = static_cast<HRESULT>(0x800A03ECL);
-            exception->bstrDescription = SysAllocString(L"recorded refusal");
-            return DISP_E_EXCEPTION;
-        }
+        if (fault.is("slow", calls))
+            Sleep(static_cast<DWORD>(fault.value));
+        if (fault.is("fail", calls++))
+            return raise(exception, 0x800A03EC);
         if (result && kind != DISPATCH_PROPERTYPUT) {  // a put gives nothing back, whatever the caller offers
             V_VT(result) = VT_DISPATCH;
             V_DISPATCH(result) = new Recorder(name + "." + member);
@@ -162,17 +123,35 @@ struct Recorder final : IDispatch {
     }
 };
 
-struct Factory final : Static<IClassFactory> {
+// The class factory, and Excel's own way to say "busy": a message filter
+// that turns the call away before it reaches the object. It lives as long
+// as the program.
+struct Server final : IClassFactory, IMessageFilter {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        *out = iid == IID_IUnknown || iid == IID_IClassFactory ? static_cast<void*>(static_cast<IClassFactory*>(this))
+               : iid == IID_IMessageFilter ? static_cast<IMessageFilter*>(this) : nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID iid, void** out) override {
         calls = 0;
-        faults.read();
-        Sleep(std::exchange(startDelay, 0));
+        fault.read();
+        if (fault.is("slow", -1))  // a slow start
+            Sleep(static_cast<DWORD>(fault.value));
         auto* application = new Recorder("App");
         const HRESULT hr = application->QueryInterface(iid, out);
         application->Release();
         return hr;
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+
+    DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO) override {
+        return fault.turnsAway(fault.filtered) ? SERVERCALL_RETRYLATER : SERVERCALL_ISHANDLED;
+    }
+    DWORD STDMETHODCALLTYPE RetryRejectedCall(HTASK, DWORD, DWORD) override { return static_cast<DWORD>(-1); }
+    DWORD STDMETHODCALLTYPE MessagePending(HTASK, DWORD, DWORD) override { return PENDINGMSG_WAITDEFPROCESS; }
 };
 
 } // namespace
@@ -181,15 +160,12 @@ int main(int, char** argv) {
     logFile.open(argv[1], std::ios::app);  // COM starts it as registered: LOG -Embedding
     faultFile = argv[1] + std::string(".fault");
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    BusyFilter filter;
-    CoRegisterMessageFilter(&filter, nullptr);
-    faults.read();
-    startDelay = faults.startMs;
+    Server server;
+    CoRegisterMessageFilter(&server, nullptr);
     CLSID id;
     CLSIDFromString(TAVROSK_RECORDER_CLASS, &id);
-    Factory factory;
     DWORD cookie = 0;
-    CoRegisterClassObject(id, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
+    CoRegisterClassObject(id, static_cast<IClassFactory*>(&server), CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
     SetTimer(nullptr, 0, 20, nullptr);
     const DWORD start = GetTickCount();  // a client that never lets go does not keep it for ever
     MSG message;
@@ -198,5 +174,4 @@ int main(int, char** argv) {
         DispatchMessageW(&message);
     CoRevokeClassObject(cookie);
     CoUninitialize();
-    logFile << "ended" << std::endl;
 }

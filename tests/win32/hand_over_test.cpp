@@ -88,18 +88,15 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     tool.close();
 
     // A path that cannot be opened is said over the window, shown first,
-    // whatever its name holds (a surrogate without its pair too); --help,
-    // and the Windows way, /?, answer in a box.
+    // whatever its name holds (a surrogate without its pair too; the unit
+    // tests read the rest of the message). The Windows way to ask for help,
+    // /?, as --help (read by the unit tests), answers in a box.
     RunningExe missing;
     ASSERT_TRUE(missing.start(TAVROSK_EXE, temp, L"\"" + std::wstring(temp) + L"gone 曲\xD83C\xDFB5\xD800\""));
-    const std::u16string message = missing.answerBox();
-    EXPECT_NE(message.find(u"gone 曲\U0001F3B5\xD800」"), std::u16string::npos);
-    EXPECT_NE(message.find(u"見つかりません"), std::u16string::npos);
-    for (const wchar_t* asking : {L"--help", L"/?"}) {
-        RunningExe help;
-        ASSERT_TRUE(help.start(TAVROSK_EXE, temp, asking, false));
-        EXPECT_TRUE(help.answerBox().starts_with(u"使い方: tavrosk")) << asking;
-    }
+    EXPECT_NE(missing.answerBox().find(u"gone 曲\U0001F3B5\xD800」"), std::u16string::npos);
+    RunningExe help;
+    ASSERT_TRUE(help.start(TAVROSK_EXE, temp, L"/?", false));
+    EXPECT_TRUE(help.answerBox().starts_with(u"使い方: tavrosk"));
     // The folder stays behind in Wine's temporary folder of the build's own
     // prefix: the runtime removes no path that long.
 }

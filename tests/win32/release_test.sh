@@ -2,10 +2,11 @@
 # The Windows release files under Wine, in a fresh prefix as a user meets
 # it: what the silent install adds (and nothing else), the shortcut and the
 # folder verb (release_test.exe), an install over the running program
-# failing, the same version and a newer, signed build installed over it, the silent uninstall leaving the prefix as it was, and
-# the portable program writing nothing. Run by ctest inside
-# tests/win32/run-under-wine.sh, on its display.
-#   tests/win32/release_test.sh VERSION SETUP ZIP EXE RELEASE_TEST_EXE WORK_DIR
+# failing, the same version and a newer, signed build installed over it, the
+# silent uninstall leaving the prefix as it was, and the portable program
+# writing nothing. Run by ctest inside tests/win32/run-under-wine.sh, on its
+# display.
+#   tests/win32/release_test.sh VERSION SETUP ZIP EXE RELEASE_TEST_EXE ABSOLUTE_WORK_DIR
 set -euo pipefail
 version=$1 setup=$2 zip=$3 exe=$4 test_exe=$5 work=$6
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
@@ -13,7 +14,6 @@ source "$source_dir/tests/win32/wine-prefix.sh"
 
 rm -rf "$work"
 mkdir -p "$work"
-work=$(cd "$work" && pwd)
 export WINEPREFIX=$work/prefix
 trap 'wineserver -k 2>/dev/null || true' EXIT
 prepare_wine_prefix
@@ -44,8 +44,6 @@ registry() {
         grep -v '^\[HKEY_CURRENT_USER\\Software\\Wine\\Temporary System Parameters' | LC_ALL=C sort
 }
 files() { (cd "$drive_c" && find . | LC_ALL=C sort); }
-# Files written since the marker, outside the user's profile.
-written_outside() { (cd "$drive_c" && find . -newer "$work/marker" -not -path "./$profile" -not -path "./$profile/*"); }
 
 # What an install of VERSION adds to HKCU, for an install of SIZE KiB: the
 # uninstall entry and the verb on folders and on a folder's background.
@@ -85,7 +83,8 @@ install() {
     expect_same "HKLM\\Software after installing $1" "$before_software" "$(registry 'HKLM\Software')"
     expect_same "files after installing $1" "$before_files" \
         "$(LC_ALL=C comm -23 <(files) <(installed_files | LC_ALL=C sort))"
-    expect_same "files written outside the profile by $1" "" "$(written_outside)"
+    expect_same "files written outside the profile by $1" "" \
+        "$(cd "$drive_c" && find . -newer "$work/marker" -not -path "./$profile" -not -path "./$profile/*")"
 }
 
 before_keys=$(registry HKCU)
