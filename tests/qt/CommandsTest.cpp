@@ -103,7 +103,7 @@ TEST_F(WindowTest, AProgramThatCopiedJustBeforeOrAfterIsNoHindranceButOneHolding
 // Ctrl+Z in either field, or the field's context menu (in Japanese), brings
 // back what a command changed, lone CR and LF exactly; either redo key,
 // Linux's or Windows', makes the step again. The undo rules themselves are
-// UndoableTextField's (tests/unit/SharedWindowTest.cpp).
+// UndoableTextField's (tests/unit/ListCommandsTest.cpp).
 TEST_F(WindowTest, CtrlZInAFieldBringsBackWhatACommandChanged) {
     auto* edit = control<QPlainTextEdit>("Text1");
     auto* extension = control<QLineEdit>("Text2");
