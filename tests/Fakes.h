@@ -155,9 +155,7 @@ struct RecordingSpreadsheet final : SpreadsheetServer {
         log.record(call);
         return std::make_unique<Held>(*this);
     }
-    std::unique_ptr<SpreadsheetApplication> createApplication() override {
-        return recorded("server.createApplication");
-    }
+    std::unique_ptr<SpreadsheetApplication> createApplication() override { return recorded("server.createApplication"); }
     CallLog& log;
     int live = 0;
     std::u16string name;

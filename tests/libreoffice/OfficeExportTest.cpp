@@ -49,14 +49,6 @@ struct InterruptibleCall final : LongCall {
     std::function<void()> between;
 };
 
-Reference<css::beans::XPropertySet> sheetColumn(const Reference<XSpreadsheet>& sheet, sal_Int32 column) {
-    return {Reference<css::table::XColumnRowRange>(sheet, UNO_QUERY_THROW)->getColumns()->getByIndex(column),
-            UNO_QUERY_THROW};
-}
-sal_Int32 width(const Reference<css::beans::XPropertySet>& column) {
-    return column->getPropertyValue("Width").get<sal_Int32>();
-}
-
 class OfficeExport : public ::testing::Test, QAbstractNativeEventFilter {
 protected:
     // Runs "To  Excel" on the list in a new window, with `cut` done between
@@ -103,20 +95,25 @@ protected:
     // wide as column C, and stays so through every Undo.
     static void expectAFittedTextColumn(const Reference<XSpreadsheetDocument>& document,
                                         const Reference<XSpreadsheet>& tavrosk, std::size_t rows) {
-        const auto key = sheetColumn(tavrosk, 0)->getPropertyValue("NumberFormat").get<sal_Int32>();
+        const auto columns = Reference<css::table::XColumnRowRange>(tavrosk, UNO_QUERY_THROW)->getColumns();
+        const auto column = [&](sal_Int32 index) {
+            return Reference<css::beans::XPropertySet>(columns->getByIndex(index), UNO_QUERY_THROW);
+        };
+        const auto width = [&](sal_Int32 index) { return column(index)->getPropertyValue("Width").get<sal_Int32>(); };
+        const auto key = column(0)->getPropertyValue("NumberFormat").get<sal_Int32>();
         EXPECT_EQ(Reference<css::util::XNumberFormatsSupplier>(document, UNO_QUERY_THROW)
                       ->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString").get<OUString>(), "@");
         const auto columnBCells = tavrosk->getCellRangeByPosition(1, 0, 1, static_cast<sal_Int32>(rows));
         const auto expectColumnBUntouched = [&](const char* when) {
             EXPECT_EQ(Reference<css::sheet::XCellRangesQuery>(columnBCells, UNO_QUERY_THROW)
                           ->queryContentCells(0x3FF)->getRangeAddresses().getLength(), 0) << when;
-            EXPECT_EQ(width(sheetColumn(tavrosk, 1)), width(sheetColumn(tavrosk, 2))) << when;
+            EXPECT_EQ(width(1), width(2)) << when;
         };
         expectColumnBUntouched("after the export");
-        const auto exported = width(sheetColumn(tavrosk, 0));
-        sheetColumn(tavrosk, 0)->setPropertyValue("Width", css::uno::Any(sal_Int32(100)));
-        sheetColumn(tavrosk, 0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
-        EXPECT_EQ(exported, width(sheetColumn(tavrosk, 0)));
+        const auto exported = width(0);
+        column(0)->setPropertyValue("Width", css::uno::Any(sal_Int32(100)));
+        column(0)->setPropertyValue("OptimalWidth", css::uno::Any(true));
+        EXPECT_EQ(exported, width(0));
         const auto undo = Reference<css::document::XUndoManagerSupplier>(document, UNO_QUERY_THROW)->getUndoManager();
         while (undo->isUndoPossible()) {
             undo->undo();

@@ -1,5 +1,5 @@
-// TagLib's titles from files made by make_tag_files.py, whose folder is the
-// test's argument, and a corpus of damaged copies that must each give a
+// TagLib's titles from files made by make_tag_files.py, in the folder the
+// build names, and a corpus of damaged copies that must each give a
 // title or none, never a crash or a hang.
 #include "tags/TagLibTitleReader.h"
 
@@ -10,10 +10,9 @@
 #include <random>
 
 namespace tavrosk::test {
-
-std::filesystem::path gFiles;  // set by main
-
 namespace {
+
+const std::filesystem::path kFiles = TAVROSK_TAG_FILES;
 
 const std::pair<const char*, std::u16string> kTitled[] = {
     {"utf16.mp3", u"夜明けのスキャット"},
@@ -30,10 +29,10 @@ const std::pair<const char*, std::u16string> kTitled[] = {
 TEST(TagLibTitleReader, ReadsEachFormatsTitleAndNoneWhereThereIsNone) {
     const TagLibTitleReader reader;
     for (const auto& [file, title] : kTitled)
-        EXPECT_EQ(reader.title(gFiles / file), title) << file;
+        EXPECT_EQ(reader.title(kFiles / file), title) << file;
     for (const char* file : {"untagged.mp3", "empty.mp3", "plain.wav", "zero.mp3", "huge.mp3", "fifo.mp3",
                              "folder.mp3", "device.mp3", "vanished.mp3"})
-        EXPECT_EQ(reader.title(gFiles / file), std::nullopt) << file;
+        EXPECT_EQ(reader.title(kFiles / file), std::nullopt) << file;
 }
 
 TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
@@ -43,7 +42,7 @@ TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
     std::mt19937 random(30);
     int read = 0;
     for (const auto& [name, title] : kTitled) {
-        std::ifstream in(gFiles / name, std::ios::binary);
+        std::ifstream in(kFiles / name, std::ios::binary);
         const std::string whole{std::istreambuf_iterator<char>(in), {}};
         const std::filesystem::path file = corpus / ("damaged" + std::filesystem::path(name).extension().string());
         const auto readDamaged = [&](const std::string& content) {
@@ -71,13 +70,3 @@ TEST(TagLibTitleReader, ReadsDamagedFilesWithoutFailing) {
 
 } // namespace
 } // namespace tavrosk::test
-
-int main(int argc, char** argv) {
-    testing::InitGoogleTest(&argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tag_tests FOLDER-OF-make_tag_files.py\n");
-        return 2;
-    }
-    tavrosk::test::gFiles = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -7,13 +7,11 @@
 namespace tavrosk::test {
 namespace {
 
-struct Case {
+const struct {
     const char* what;
     std::string_view bytes;
     std::u16string_view expected;
-};
-
-const Case kCases[] = {
+} kCases[] = {
     {"ASCII", "Intro", u"Intro"},
     {"CP932 kanji and kana", "\x96\xE9\x96\xBE\x82\xAF\x82\xCC\x83\x58\x83\x4C\x83\x83\x83\x62\x83\x67",
      u"夜明けのスキャット"},
@@ -34,7 +32,7 @@ const Case kCases[] = {
 };
 
 TEST(Latin1FieldText, ReadsCp932WhereItLooksJapaneseAndLatin1Elsewhere) {
-    for (const Case& c : kCases)
+    for (const auto& c : kCases)
         EXPECT_EQ(Latin1FieldText(c.bytes), c.expected) << c.what;
 }
 

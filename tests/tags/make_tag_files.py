@@ -7,6 +7,7 @@ import random
 import struct
 import subprocess
 import sys
+from pathlib import Path
 
 from mutagen.flac import FLAC
 from mutagen.id3 import ID3, TIT2
@@ -19,13 +20,8 @@ YOAKE = "夜明けのスキャット"
 FRAMES = (b"\xff\xfb\x90\x64" + bytes(413)) * 8
 
 
-def write(name, content):
-    with open(name, "wb") as f:
-        f.write(content)
-
-
 def mp3(name, title=None, encoding=3, version=4):
-    write(name, FRAMES)
+    Path(name).write_bytes(FRAMES)
     if title is not None:
         tags = ID3()
         tags.add(TIT2(encoding=encoding, text=title))
@@ -46,7 +42,7 @@ def wav(name, title=None):
     body = chunk(b"fmt ", struct.pack("<HHIIHH", 1, 1, 8000, 16000, 2, 16)) + chunk(b"data", bytes(1600))
     if title is not None:
         body += chunk(b"LIST", b"INFO" + chunk(b"INAM", title + b"\0"))
-    write(name, b"RIFF" + struct.pack("<I", 4 + len(body)) + b"WAVE" + body)
+    Path(name).write_bytes(b"RIFF" + struct.pack("<I", 4 + len(body)) + b"WAVE" + body)
 
 
 # Bytes marked Latin-1 (encoding 0) go in as the characters U+0000..U+00FF.
@@ -56,11 +52,11 @@ mp3("cp932.mp3", YOAKE.encode("cp932").decode("latin-1"), encoding=0, version=3)
 mp3("latin1.mp3", "Crème brûlée", encoding=0, version=3)
 mp3("untagged.mp3")
 mp3("empty.mp3", "")
-write("id3v1.mp3", FRAMES + b"TAG" + "スキャット".encode("cp932").ljust(30, b"\0") + bytes(94) + b"\xff")
+Path("id3v1.mp3").write_bytes(FRAMES + b"TAG" + "スキャット".encode("cp932").ljust(30, b"\0") + bytes(94) + b"\xff")
 wav("info.wav", "夜明けの歌".encode("cp932"))
 wav("plain.wav")
 mvhd = atom(b"mvhd", bytes(12) + struct.pack(">II", 1000, 0) + bytes(80))
-write("m4a.m4a", atom(b"ftyp", b"M4A \0\0\0\0M4A mp42isom") + atom(b"moov", mvhd) + atom(b"mdat", bytes(64)))
+Path("m4a.m4a").write_bytes(atom(b"ftyp", b"M4A \0\0\0\0M4A mp42isom") + atom(b"moov", mvhd) + atom(b"mdat", bytes(64)))
 m4a = MP4("m4a.m4a")
 m4a["\xa9nam"] = ["エム・フォー・エー"]
 m4a.save()
@@ -74,9 +70,9 @@ os.remove(".source.wav")
 
 # Things named like songs that are no song files: empty, 32 MB of noise
 # (which TagLib scans for frames), a FIFO, a folder, a device.
-write("zero.mp3", b"")
+Path("zero.mp3").write_bytes(b"")
 if not os.path.exists("huge.mp3"):
-    write("huge.mp3", random.Random(30).randbytes(32 << 20))
+    Path("huge.mp3").write_bytes(random.Random(30).randbytes(32 << 20))
 for odd, make in (("fifo.mp3", os.mkfifo), ("folder.mp3", os.mkdir),
                   ("device.mp3", lambda name: os.symlink("/dev/zero", name))):
     if not os.path.lexists(odd):

@@ -1,6 +1,7 @@
 // The commands on the list and its text, and the text field's own undo.
 #include "commands/ExtensionStripping.h"
 #include "commands/ListCommands.h"
+#include "commands/TrackNumbers.h"
 #include "commands/UndoableTextField.h"
 
 #include "tests/Fakes.h"
@@ -17,7 +18,7 @@ using Flags = std::vector<bool>;
 
 // One command run on a file list of the first selected.size() of these
 // names; Text2 holds "ogg" and the folder is "/music/アルバム" throughout.
-struct Case {
+const struct {
     const char* what;
     void (*command)(FormState&);
     Flags selected;
@@ -26,9 +27,7 @@ struct Case {
     Flags expectSelected;
     std::u16string expectText2 = u"ogg";
     Calls expectCalls = {};  // not checked when empty
-};
-
-const Case kCases[] = {
+} kCases[] = {
     {"select all, last to first", SelectAllFiles, {0, 1, 0}, u"", u"", {1, 1, 1}, u"ogg",
      {"file1.count", "file1.setSelected 2 on", "file1.setSelected 1 on", "file1.setSelected 0 on"}},
     {"select all in an empty list", SelectAllFiles, {}, u"", u"", {}, u"ogg", {"file1.count"}},
@@ -39,11 +38,13 @@ const Case kCases[] = {
     {"append the folder's path", AppendFolderPath, {1}, u"typed", u"typed/music/アルバム\r\n", {1}},
     {"clear both fields, then deselect last to first", ClearAll, {1, 1}, u"list\r\n", u"", {0, 0}, u"",
      {"text1.setText", "text2.setText", "file1.count", "file1.setSelected 1 off", "file1.setSelected 0 off"}},
+    {"track numbers off every line, in one write", RemoveTrackNumbers, {}, u"01 a\r\n02 b\r03 c\n1999\r\n04 d",
+     u"a\r\nb\rc\n1999\r\nd", {}, u"ogg", {"text1.text", "text1.setText"}},
 };
 
 TEST(ListCommands, EachCaseEndsInItsState) {
     const std::vector<std::u16string> names = {u"a.mp3", u"b.wav", u"c.mid", u"d.txt", u"e"};
-    for (const Case& c : kCases) {
+    for (const auto& c : kCases) {
         FakeForm form;
         form.file1.names.assign(names.begin(), names.begin() + static_cast<long>(c.selected.size()));
         form.file1.selected = c.selected;
@@ -109,20 +110,18 @@ struct Field final : UndoableTextField {
     using UndoableTextField::changedByUser;
 };
 
+const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n曲\xD800.ogg\r\n", kTitles = u"a\r夜明けの歌\n 曲名\u00A0\r\n";
+
 // Writes each text in turn (a leading '+' marks the user's edit), then runs the
 // steps ('u' undo, 'r' redo, 'w' a command's write of "new") and expects
 // the text after each.
-struct UndoCase {
+const struct {
     const char* what;
     std::vector<std::u16string> writes;
     const char* steps;
     std::vector<std::u16string> expected;
     std::size_t budget = TextHistory::kDefaultBudget;
-};
-
-const std::u16string kList = u"a.mp3\rb.wav\n c\u00A0.mid\r\n曲\xD800.ogg\r\n", kTitles = u"a\r夜明けの歌\n 曲名\u00A0\r\n";
-
-const UndoCase kUndoCases[] = {
+} kUndoCases[] = {
     {"commands' writes come back exactly, several steps", {kList, kTitles, u""}, "uuurrr",
      {kTitles, kList, u"", kList, kTitles, u""}},
     {"typing on is one step, a paste or a command's write another",
@@ -135,7 +134,7 @@ const UndoCase kUndoCases[] = {
 };
 
 TEST(UndoableTextField, UndoAndRedoGiveEveryTextBackWithinTheBudget) {
-    for (const UndoCase& c : kUndoCases) {
+    for (const auto& c : kUndoCases) {
         Field field(c.budget);
         for (const std::u16string& text : c.writes)
             text.starts_with(u'+') ? field.changedByUser(text.substr(1)) : field.setText(text);

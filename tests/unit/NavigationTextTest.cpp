@@ -36,14 +36,12 @@ TEST(NameText, ShowsEveryNameAsOneLineOfText) {
         EXPECT_EQ(DisplayName(PathText(c.bytes)), c.shown) << c.bytes;
 }
 
-struct UriCase {
-    const char* uriList;
-    std::vector<std::string> paths; // as bytes
-};
-
 // A text/uri-list as file managers send it (RFC 2483), file:// URIs as in
 // RFC 8089: escapes are bytes, and the bytes need not be UTF-8.
-const UriCase kUriCases[] = {
+const struct {
+    const char* uriList;
+    std::vector<std::string> paths; // as bytes
+} kUriCases[] = {
     {"file:///music/a%20b.mp3\r\n", {"/music/a b.mp3"}},
     {"file:///music/Album%20%FF%FE%20bad", {"/music/Album \xFF\xFE bad"}},
     {"file:///m/%E5%A4%9C%e6%98%8E.mp3", {"/m/\xE5\xA4\x9C\xE6\x98\x8E.mp3"}},
@@ -58,7 +56,7 @@ const UriCase kUriCases[] = {
 };
 
 TEST(UriList, FileUrisBecomeTheirPathsAsBytes) {
-    for (const UriCase& c : kUriCases) {
+    for (const auto& c : kUriCases) {
         std::vector<std::string> paths;
         for (const std::filesystem::path& path : PathsFromUriList(c.uriList))
             paths.push_back(path.native());

@@ -28,14 +28,6 @@ TEST(TrackNumbers, TakeOnlyATrackNumberOffTheStart) {
         EXPECT_EQ(WithoutTrackNumber(line), line);
 }
 
-TEST(TrackNumbers, EveryLineInOneWriteWithItsLineBreak) {
-    FakeForm form;
-    form.text1.value = u"01 a\r\n02 b\r03 c\n1999\r\n04 d";
-    RemoveTrackNumbers(form.state);
-    EXPECT_EQ(form.text1.value, u"a\r\nb\rc\n1999\r\nd");
-    EXPECT_EQ(std::count(form.log.calls.begin(), form.log.calls.end(), "text1.setText"), 1);
-}
-
 // The steps, cancelled by the user after the first.
 struct CancelledSteps final : BackgroundSteps {
     bool run(std::size_t, const std::function<void(std::size_t)>& step) override {
