@@ -111,5 +111,4 @@ int main(int argc, char* argv[]) {
         }
         xcb_flush(x);
     }
-    return 0;
 }
