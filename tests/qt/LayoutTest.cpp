@@ -66,7 +66,7 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
     EXPECT_TRUE(control<QLabel>("Label2")->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(control<QLabel>("Picture1")->pixmap().deviceIndependentSize().toSize(), QSize(48, 40));
     // Text2's face and size, as QFont writes them down.
-    EXPECT_EQ(control<QLineEdit>("Text2")->font().toString().section(u',', 0, 1), QStringLiteral("ＭＳ Ｐゴシック,12"));
+    EXPECT_EQ(control<QLineEdit>("Text2")->font().toString().section(u',', 0, 1).toStdString(), "ＭＳ Ｐゴシック,12");
 }
 
 // The lines each caption takes, as the window is designed: every word whole.
