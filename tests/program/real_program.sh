@@ -16,8 +16,7 @@ tool=$work/bin/tavrosk
 keeper=$work/bin/tavrosk-clipboard-keeper
 folder="$work/曲 folder"
 mkdir "$folder" && touch "$folder/01 Song.mp3"
-started=()
-trap 'kill "${started[@]}" $(pgrep -xf "$keeper") 2>/dev/null; rm -rf "$work"' EXIT
+trap 'kill $(jobs -p) $(pgrep -xf "$keeper") 2>/dev/null; rm -rf "$work"' EXIT
 
 failures=0
 check() { # DESCRIPTION COMMAND...
@@ -36,13 +35,11 @@ centre() { # WINDOW: twice its centre's x and y
     eval "$(xdotool getwindowgeometry --shell "$1")" && echo $((2 * X + WIDTH)) $((2 * Y + HEIGHT))
 }
 near() { local dx=$(($1 - $3)) dy=$(($2 - $4)); ((${dx#-} <= $5 && ${dy#-} <= $5)); } # X1 Y1 X2 Y2 MOST
-centred() { near $(centre "$window") $(xdotool getdisplaygeometry) 48; }
 
 # Starts the tool in the folder and finds its window.
 start() {
     (cd "$folder" && exec "$tool") >/dev/null 2>"$work/tool.log" &
     tool_pid=$!
-    started+=("$tool_pid")
     window=$(timeout 20 xdotool search --sync --name '^タヴロスク作成支援ツール$' | head -n1)
     xdotool windowactivate --sync "$window" 2>/dev/null
 }
@@ -55,15 +52,14 @@ close() {
     check "the tool exits when its window is closed" within 10 eval "! kill -0 $tool_pid 2>/dev/null"
 }
 take_clipboard() { # TEXT: another program copies TEXT and serves it
-    printf '%s' "$1" | xclip -quiet -selection clipboard >/dev/null 2>&1 &
-    started+=($!)
+    xclip -quiet -selection clipboard < <(printf '%s' "$1") >/dev/null 2>&1 &
     within 5 clipboard_is "$(printf '%s' "$1" | hex)"
 }
 
 echo "--- start-up, then no clipboard manager"
 start
 check "the window is on top" bash -c "xprop -id $window _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE"
-check "the window is centred" centred
+check "the window is centred" near $(centre "$window") $(xdotool getdisplaygeometry) 48
 check "docks tie the window to its menu entry" bash -c \
     "xprop -id $window WM_CLASS | grep -q '\"$(sed -n 's/^StartupWMClass=//p' "$3")\"'"
 copy_path
@@ -93,7 +89,6 @@ check "the other program's text still pastes" clipboard_is "$(printf mine | hex)
 
 echo "--- a start path that cannot be opened"
 (cd "$folder" && exec "$tool" "$work/missing") >/dev/null 2>&1 &
-started+=($!)
 box_over_window() { # the message box and the window, centre on centre
     local c=($(for id in $(xdotool search --onlyvisible --name '^タヴロスク作成支援ツール$'); do centre "$id"; done))
     ((${#c[@]} == 4)) && near "${c[@]}" 96
@@ -103,7 +98,6 @@ kill $!
 
 echo "--- a clipboard manager"
 "$2" manager >"$work/manager.log" 2>&1 &
-started+=($!)
 check "the test manager runs" within 5 grep -q ready "$work/manager.log"
 start
 copy_path
@@ -122,7 +116,6 @@ for stub in "$tree/scripts/install-packages.sh" "$work/bin/cmake"; do printf '#!
 ln -s "$(realpath "$1")" "$tree/build/release/tavrosk"
 (cd "$work" && PATH="$work/bin:$PATH" exec bash "$tree/run.sh" "$folder") >/dev/null 2>&1 &
 run_pid=$!
-started+=("$run_pid")
 check "./run.sh starts the tool" within 30 eval "[[ \$(readlink /proc/$run_pid/exe) == '$(realpath "$1")' ]]"
 check "in the caller's folder, with the caller's arguments" eval "[[ \$(readlink /proc/$run_pid/cwd) == '$work' ]] &&
     tr '\\0' '\\n' </proc/$run_pid/cmdline | grep -qxF '$folder'"

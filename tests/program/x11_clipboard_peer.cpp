@@ -53,11 +53,6 @@ std::string clipboardText(xcb_atom_t clipboard, xcb_atom_t utf8, xcb_atom_t into
             static_cast<std::size_t>(xcb_get_property_value_length(reply.get()))};
 }
 
-void say(const char* what) {
-    std::puts(what);
-    std::fflush(stdout);
-}
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -73,10 +68,11 @@ int main(int argc, char* argv[]) {
     const xcb_atom_t clipboard = atom("CLIPBOARD"), manager = atom("CLIPBOARD_MANAGER"),
                      saveTargets = atom("SAVE_TARGETS"), targets = atom("TARGETS"), utf8 = atom("UTF8_STRING"),
                      saved = atom("TAVROSK_TEST_SAVED");
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each line read as it is said
     std::string text;
     if (follower) {
         const xcb_window_t first = owner(clipboard);
-        say("ready");
+        std::puts("ready");
         while (owner(clipboard) == first)
             usleep(500);
         text = "after";
@@ -85,7 +81,7 @@ int main(int argc, char* argv[]) {
     // A round trip: "ready" means the server has made this program the owner.
     std::free(xcb_get_input_focus_reply(x, xcb_get_input_focus(x), nullptr));
     if (!follower)
-        say("ready");
+        std::puts("ready");
 
     while (const auto event = owned(xcb_wait_for_event(x))) {
         const auto type = event->response_type & 0x7f;
@@ -98,7 +94,7 @@ int main(int argc, char* argv[]) {
             if (!hog && request.selection == manager && request.target == saveTargets) {
                 text = clipboardText(clipboard, utf8, saved);
                 xcb_set_selection_owner(x, window, clipboard, XCB_CURRENT_TIME);
-                say("saved");
+                std::puts("saved");
             } else if (toClipboard && request.target == targets) {
                 xcb_change_property(x, XCB_PROP_MODE_REPLACE, request.requestor, property, XCB_ATOM_ATOM, 32, 1, &utf8);
             } else if (toClipboard && request.target == utf8) {
@@ -115,5 +111,4 @@ int main(int argc, char* argv[]) {
         }
         xcb_flush(x);
     }
-    return 0;
 }

@@ -137,7 +137,6 @@ TEST_F(WindowTest, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     titles.titles = {{"01 a.mp3", u"夜明けのスキャット"}, {"02 b.mp3", u"unselected"}};
     open(root);
     auto* file1 = control<QListView>("File1");
-    auto* edit = control<QPlainTextEdit>("Text1");
     const QString fromTags = QStringLiteral("タグの曲名を追加(&T)");
     EXPECT_FALSE(chooseFromMenu(file1->viewport(), {5, 5}, fromTags)) << "offered with nothing selected";
 
@@ -152,7 +151,7 @@ TEST_F(WindowTest, ContextMenusAppendTheTagsTitlesAndTakeTrackNumbersOff) {
     EXPECT_EQ(text1(), u"夜明けのスキャット\r\nc.mp3\r\n");
     click("Command2");
     const std::u16string listed = u"夜明けのスキャット\r\nc.mp3\r\na.mp3\r\nc.mp3\r\n";
-    ASSERT_TRUE(chooseFromMenu(edit->viewport(), {5, 5}, QStringLiteral("行頭の番号を削除(&N)")));
+    ASSERT_TRUE(chooseFromMenu(control<QPlainTextEdit>("Text1")->viewport(), {5, 5}, QStringLiteral("行頭の番号を削除(&N)")));
     EXPECT_EQ(text1(), listed);
 
     // A slow read shows its progress; キャンセル appends nothing.

@@ -6,7 +6,6 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QLabel>
-#include <QMenu>
 #include <QScreen>
 #include <QStyleOptionButton>
 
@@ -25,6 +24,7 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("タヴロスク作成支援ツール"));
     EXPECT_EQ(form->size(), QSize(pixels(13455, dpi), pixels(7035, dpi)));
     const QImage shot = form->grab().toImage();
+    const qreal ratio = shot.devicePixelRatio();
     for (const ControlPlace& c : kControls) {
         QWidget* widget = control<QWidget>(c.name);
         ASSERT_NE(widget, nullptr);
@@ -41,17 +41,14 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
         }
         // Drawn in its colour: a point near its left edge, halfway down, is
         // close to it (the style shades it a little).
-        const QColor seen = shot.pixelColor(
-            (widget->geometry().topLeft() + QPoint(4, widget->height() / 2)) * shot.devicePixelRatio());
+        const QColor seen = shot.pixelColor((widget->pos() + QPoint(4, widget->height() / 2)) * ratio);
         if (c.colour) {
             EXPECT_LT(distance(seen, QColor(c.colour)), 60) << c.name << " drawn as " << seen.name().toStdString();
         }
         // A scrolled field's frame is whole: its last column and row of
         // device pixels are the frame's, not the window's background.
         if (qobject_cast<QAbstractScrollArea*>(widget)) {
-            const QRect edges = QRectF(QRectF(widget->geometry()).topLeft() * shot.devicePixelRatio(),
-                                       QSizeF(widget->size()) * shot.devicePixelRatio())
-                                    .toAlignedRect();
+            const QRect edges = QRectF(QPointF(widget->pos()) * ratio, QSizeF(widget->size()) * ratio).toAlignedRect();
             const QColor background = form->palette().color(QPalette::Window);
             for (const QPoint& edge :
                  {QPoint(edges.right(), edges.center().y()), QPoint(edges.center().x(), edges.bottom())})
@@ -66,12 +63,10 @@ TEST_F(WindowTest, EveryControlSitsAtItsPlaceWithItsCaptionAndColour) {
         const auto labels = QAccessible::queryAccessibleInterface(control<QWidget>(field))->relations(QAccessible::Label);
         EXPECT_TRUE(!labels.isEmpty() && labels.front().first->object()->objectName() == QLatin1String(label)) << field;
     }
-    EXPECT_FALSE(control<QLabel>("Label2")->text().isEmpty());
     EXPECT_TRUE(control<QLabel>("Label2")->alignment() & Qt::AlignHCenter);
     EXPECT_EQ(control<QLabel>("Picture1")->pixmap().deviceIndependentSize().toSize(), QSize(48, 40));
-    const QFont text2Font = control<QLineEdit>("Text2")->font();
-    EXPECT_EQ(text2Font.family(), QStringLiteral("ＭＳ Ｐゴシック"));
-    EXPECT_EQ(text2Font.pointSize(), 12);
+    // Text2's face and size, as QFont writes them down.
+    EXPECT_EQ(control<QLineEdit>("Text2")->font().toString().section(u',', 0, 1).toStdString(), "ＭＳ Ｐゴシック,12");
 }
 
 // The lines each caption takes, as the window is designed: every word whole.
@@ -81,8 +76,8 @@ const std::pair<const char*, int> kCaptionLines[] = {
 };
 
 // Under any locale (the suite also runs under ja_JP.UTF-8): one
-// proportional Japanese face, every caption on its lines, and Qt's own
-// texts in Japanese.
+// proportional Japanese face, every caption on its lines. That Qt's own
+// texts are in Japanese, CtrlZInAFieldBringsBackWhatACommandChanged shows.
 TEST_F(WindowTest, EveryCaptionShowsWholeInAProportionalJapaneseFace) {
     for (const auto& [name, lines] : kCaptionLines) {
         QWidget* widget = control<QWidget>(name);
@@ -104,9 +99,6 @@ TEST_F(WindowTest, EveryCaptionShowsWholeInAProportionalJapaneseFace) {
     EXPECT_TRUE(std::any_of(families.begin(), families.end(), [](const QString& family) {
         return QFontMetrics(QFont(family)).inFontUcs4(0x240A);
     }));
-    const std::unique_ptr<QMenu> menu(control<QPlainTextEdit>("Text1")->createStandardContextMenu());
-    EXPECT_TRUE(menu->actions().front()->text().startsWith(QStringLiteral("元に戻す")))
-        << menu->actions().front()->text().toStdString();
 }
 
 TEST_F(WindowTest, TabVisitsTheControlsInTheirOrder) {
