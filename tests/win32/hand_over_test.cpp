@@ -66,9 +66,10 @@ TEST(TavroskExe, OpensWhatItIsHandedAtAnyPathLength) {
     drop(tool, folder + L"\\3.mp3");
     EXPECT_TRUE(waitFor([&] { return selected(tool) == 1; }));
 
-    // The open folder goes away (its medium taken out): on the system's
-    // word that the devices changed, its nearest ancestor opens.
-    MoveFileW(extended(folder).c_str(), extended(folder + L" gone").c_str());
+    // The open folder goes away (its medium taken out; moved to a name no
+    // earlier run has left, as Wine gives out process IDs again): on the
+    // system's word that the devices changed, its nearest ancestor opens.
+    MoveFileW(extended(folder).c_str(), extended(folder + L" " + std::to_wstring(GetTickCount())).c_str());
     SendMessageW(tool.window, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
     tool.click(Command6);
     const std::wstring parent = folder.substr(0, folder.rfind(L'\\'));
