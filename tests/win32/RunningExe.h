@@ -75,6 +75,14 @@ struct RunningExe {
         GetGUIThreadInfo(process.dwThreadId, &thread);
         return thread.hwndFocus;
     }
+    // Presses a key on the control with the focus, as the keyboard does, and
+    // waits until what it does is seen.
+    template <class Done>
+    bool press(WPARAM key, Done done) const {
+        PostMessageW(focus(), WM_KEYDOWN, key, 0);
+        PostMessageW(focus(), WM_KEYUP, key, 0);
+        return waitFor(done);
+    }
     // Returns when the command the click runs has ended.
     void click(Tab tab) const { SendMessageW(control(tab), BM_CLICK, 0, 0); }
 

@@ -68,16 +68,14 @@ installed_keys() {
 # The files an install adds: the program, its uninstaller, one shortcut
 # (none on the desktop: that one is unticked).
 installed_files() {
-    printf '%s\n' "./$profile/AppData/Local/Programs" "./$profile/AppData/Local/Programs/Tavrosk" \
-        "./$profile/AppData/Local/Programs/Tavrosk/tavrosk.exe" "./$profile/AppData/Local/Programs/Tavrosk/uninstall.exe" \
+    printf '%s\n' "./$profile/AppData/Local/Programs"{,/Tavrosk{,/tavrosk.exe,/uninstall.exe}} \
         "./$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/タヴロスク作成支援ツール.lnk"
 }
 # Installs silently, and checks what the install added to the state before.
 install() {
     touch "$work/marker"
     "$wine" "$1" /S || fail "silent install of $1: exit code $?"
-    local folder=$drive_c/$profile/AppData/Local/Programs/Tavrosk
-    local kib=$(( ($(stat -c %s "$folder/tavrosk.exe") + $(stat -c %s "$folder/uninstall.exe")) / 1024 ))
+    local kib=$(( $(cat "$drive_c/$profile/AppData/Local/Programs/Tavrosk/"{tavrosk,uninstall}.exe | wc -c) / 1024 ))
     expect_same "HKCU after installing $1" \
         "$(printf '%s\n' "$before_keys" | LC_ALL=C sort -u - <(installed_keys "$2" "$kib"))" "$(registry HKCU)"
     expect_same "HKLM\\Software after installing $1" "$before_software" "$(registry 'HKLM\Software')"
