@@ -27,16 +27,20 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 export WINEPREFIX="$build_dir/wineprefix"
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
+# One server for all the test programs, started inside the display.
+mkdir -p "$WINEPREFIX"
+wineserver -p
 prepare_wine_prefix
 # A drive whose medium the Windows program's test takes away: y:. Wine
-# learns its drives when its session starts: the tests' session starts after
-# the one that made the prefix has ended. One server for all the test
-# programs, started inside the display.
+# learns its drives when its session starts, so a new one needs a new session.
 mkdir -p "$WINEPREFIX/medium"
-ln -sfn ../medium "$WINEPREFIX/dosdevices/y:"
-wineserver -w
-wineserver -p
-"$wine" wineboot >/dev/null 2>&1
+if [[ ! -L $WINEPREFIX/dosdevices/y: ]]; then
+    ln -s ../medium "$WINEPREFIX/dosdevices/y:"
+    wineserver -k
+    wineserver -w
+    wineserver -p
+    "$wine" wineboot >/dev/null 2>&1
+fi
 
 if [[ -n ${TAVROSK_WINE_RUN:-} ]]; then
     "$wine" $TAVROSK_WINE_RUN
